@@ -1,0 +1,11 @@
+#!/bin/bash
+# Installs what is missing, builds with the sanitizers and runs every test:
+# unit and shell tests offscreen, end-to-end tests on an Xvfb server that the
+# tests start themselves.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+need_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick x11-utils clang libclang-rt-14-dev
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELVAR_SANITIZE=ON
+cmake --build build/test
+ctest --test-dir build/test --output-on-failure

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+
+// All pictures of the program, drawn here in code.
+namespace quelvar::artwork {
+
+QFont cellFont();
+QFont boardNumberFont();
+QFont buttonFont();
+
+// The outlined plus sign over the cells, hot spot in its centre.
+QCursor cursorMas();
+QIcon programIcon();
+
+// The toolbar strip with its twelve flat buttons (pTools).
+void paintToolbar(QPainter& p, QSize size);
+// The raised look of toolbar position 1..12 (none for 11), 49 x 39 px.
+bool hasRaised(int position);
+void paintRaised(QPainter& p, int position);
+// Picture2: the boards' panels, the yellow star areas and the size panel.
+void paintBoardsBackground(QPainter& p, QSize size);
+// Picture1: the bottom bar.
+void paintBottomBar(QPainter& p, QSize size);
+
+// Toolbar blue, also used by the tests to find the window's client area.
+constexpr QRgb AzulBarra = 0x1d4a96;
+
+} // namespace quelvar::artwork

@@ -1,0 +1,129 @@
+#include "qt/MainWindow.h"
+
+#include "qt/Artwork.h"
+#include "qt/Geometry.h"
+#include "qt/Views.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace quelvar {
+
+MainWindow::MainWindow(FrmQuelvar& form, QWidget* parent) : QMainWindow(parent), form_(form) {
+    auto* client = new QWidget(this);
+    client->setFixedSize(rectI(layout::Cliente).size());
+    client->setAutoFillBackground(true);
+    QPalette pal = client->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    client->setPalette(pal);
+    setCentralWidget(client);
+
+    auto* picture2 = new PictureView(artwork::paintBoardsBackground, client);
+    picture2->setGeometry(rectI(layout::Picture2));
+    for (int b = 1; b <= Apuestas; ++b) {
+        boards_[b] = new BoardView(form_, b, picture2);
+        connect(boards_[b], &BoardView::numberClicked, this,
+                [this](int t, int k) { run([this, t, k] { form_.clickNumero(t, k); }); });
+        connect(boards_[b], &BoardView::starClicked, this,
+                [this](int t, int k) { run([this, t, k] { form_.clickEstrella(t, k); }); });
+    }
+    sizes_ = new SizeChooserView(form_, picture2);
+
+    auto* picture1 = new PictureView(artwork::paintBottomBar, client);
+    picture1->setGeometry(rectI(layout::Picture1));
+    cmdApuesta_ = new QPushButton(picture1);
+    cmdApuesta_->setGeometry(rectI(layout::cmdApuesta));
+    QFont bf = artwork::cellFont();
+    cmdApuesta_->setFont(bf);
+
+    tools_ = new PictureView(artwork::paintToolbar, client);
+    tools_->setGeometry(rectI(layout::pTools));
+
+    buildMenus();
+    buildTimers();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIcon(artwork::programIcon());
+    refresh();
+}
+
+void MainWindow::buildMenus() {
+    QMenu* current = nullptr;
+    for (const auto& e : FrmQuelvar::arbolMenu()) {
+        const ItemMenu& it = form_.*e.item;
+        if (e.principal) {
+            current = menuBar()->addMenu(QString::fromStdString(it.Caption));
+            menus_[e.id] = current;
+            continue;
+        }
+        if (it.separador) {
+            current->addSeparator();
+            continue;
+        }
+        QAction* a = current->addAction(QString::fromStdString(it.Caption));
+        if (!it.Shortcut.empty()) {
+            a->setShortcut(QKeySequence(QString::fromStdString(it.Shortcut)));
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        const auto id = e.id;
+        connect(a, &QAction::triggered, this, [this, id] { run([this, id] { form_.menuClick(id); }); });
+        actions_[id] = a;
+    }
+}
+
+void MainWindow::buildTimers() {
+    links_[1] = {&FrmQuelvar::Timer1, &FrmQuelvar::Timer1_Timer};
+    for (int n = 1; n < static_cast<int>(links_.size()); ++n) {
+        if (!links_[n].model) continue;
+        timers_[n] = std::make_unique<QTimer>();
+        timers_[n]->setTimerType(Qt::PreciseTimer);
+        timers_[n]->setInterval((form_.*links_[n].model).Interval);
+        connect(timers_[n].get(), &QTimer::timeout, this, [this, n] { tick(n); });
+    }
+}
+
+void MainWindow::tick(int n) {
+    (form_.*links_[n].tick)();
+    refresh();
+}
+
+void MainWindow::refresh() {
+    setWindowTitle(QString::fromStdString(form_.Caption));
+
+    // An item's shortcut must die with its top-level menu, so each action
+    // carries the state the model says is usable.
+    for (const auto& [id, menu] : menus_)
+        menu->setEnabled(form_.item(id).Enabled);
+    for (const auto& [id, a] : actions_) {
+        const ItemMenu& it = form_.item(id);
+        a->setCheckable(it.Checked);
+        a->setChecked(it.Checked);
+        a->setEnabled(form_.activo(id));
+    }
+
+    cmdApuesta_->setText(QString::fromStdString(form_.cmdApuesta.Caption));
+    cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
+    if (form_.pedidosFoco != focusRequests_) {
+        focusRequests_ = form_.pedidosFoco;
+        if (cmdApuesta_->isEnabled()) cmdApuesta_->setFocus(Qt::OtherFocusReason);
+    }
+
+    for (int n = 1; n < static_cast<int>(links_.size()); ++n) {
+        if (!links_[n].model) continue;
+        const Temporizador& t = form_.*links_[n].model;
+        QTimer& q = *timers_[n];
+        if (!t.Enabled) {
+            q.stop();
+        } else if (!q.isActive() || t.arranques != links_[n].starts) {
+            q.start(t.Interval);
+        }
+        links_[n].starts = t.arranques;
+    }
+
+    for (int b = 1; b <= Apuestas; ++b)
+        boards_[b]->update();
+    sizes_->update();
+}
+
+} // namespace quelvar

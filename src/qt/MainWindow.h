@@ -1,0 +1,66 @@
+#pragma once
+
+#include "window/FrmQuelvar.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <map>
+
+class QAction;
+class QMenu;
+class QPushButton;
+
+namespace quelvar {
+
+class BoardView;
+class PictureView;
+class SizeChooserView;
+
+// Wiring between the main window's form model and Qt: it draws the model,
+// feeds events back to it and refreshes after each one. No decisions here.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(FrmQuelvar& form, QWidget* parent = nullptr);
+
+    // Runs one event of the model, then brings the window up to date.
+    template <typename Handler> void run(Handler&& handler) {
+        handler();
+        refresh();
+    }
+    void refresh();
+
+    // For the shell tests.
+    BoardView* board(int tablero) const { return boards_[tablero]; }
+    SizeChooserView* sizeChooser() const { return sizes_; }
+    QPushButton* betButton() const { return cmdApuesta_; }
+    QAction* action(FrmQuelvar::Menu id) const { return actions_.at(id); }
+    QMenu* topMenu(FrmQuelvar::Menu id) const { return menus_.at(id); }
+    QTimer* timer(int n) const { return timers_[n].get(); }
+
+private:
+    void buildMenus();
+    void buildTimers();
+    void tick(int n);
+
+    FrmQuelvar& form_;
+    std::array<BoardView*, Apuestas + 1> boards_{};
+    SizeChooserView* sizes_ = nullptr;
+    PictureView* tools_ = nullptr;
+    QPushButton* cmdApuesta_ = nullptr;
+    std::map<FrmQuelvar::Menu, QAction*> actions_;
+    std::map<FrmQuelvar::Menu, QMenu*> menus_;
+
+    struct TimerLink {
+        Temporizador FrmQuelvar::*model = nullptr;
+        void (FrmQuelvar::*tick)() = nullptr;
+        unsigned starts = 0;
+    };
+    std::array<std::unique_ptr<QTimer>, 7> timers_;
+    std::array<TimerLink, 7> links_{};
+    unsigned focusRequests_ = 0;
+};
+
+} // namespace quelvar

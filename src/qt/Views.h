@@ -1,0 +1,83 @@
+#pragma once
+
+#include "window/FrmQuelvar.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace quelvar {
+
+// One board: its frame with the board number and 50 number cells, and the
+// nine star cells below it in the yellow area. It paints the cells from the
+// model and turns a click into a cell index.
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    BoardView(FrmQuelvar& form, int tablero, QWidget* parent);
+
+    struct Hit {
+        enum Kind { None, Number, Star } kind = None;
+        int index = 0;
+    };
+    // The cell under a point in this widget's coordinates.
+    Hit hitTest(QPointF pos) const;
+    // The centre of a cell, for tests that click it.
+    QPoint centreOf(Hit cell) const;
+
+signals:
+    void numberClicked(int tablero, int index);
+    void starClicked(int tablero, int index);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    QRectF cellRect(Hit cell) const;
+
+    FrmQuelvar& form_;
+    int tablero_;
+    Hit pressed_;
+};
+
+// The size chooser of the multiple bet: cells 6..10.
+class SizeChooserView : public QWidget {
+    Q_OBJECT
+public:
+    SizeChooserView(FrmQuelvar& form, QWidget* parent);
+    int hitTest(QPointF pos) const; // 6..10, or 0
+    QPoint centreOf(int k) const;
+
+signals:
+    void sizeClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    FrmQuelvar& form_;
+    int pressed_ = 0;
+};
+
+// A control that only shows a picture: the toolbar strip, the boards'
+// background and the bottom bar.
+class PictureView : public QWidget {
+    Q_OBJECT
+public:
+    using Painter = std::function<void(QPainter&, QSize)>;
+    PictureView(Painter painter, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Painter painter_;
+};
+
+} // namespace quelvar

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "ticket/Module1.h"
+#include "window/Controls.h"
+#include "window/Desktop.h"
+
+#include <string>
+#include <vector>
+
+namespace quelvar {
+
+// The main window as plain data plus one method per event. Handler bodies
+// live with their subsystem: cell clicks and board procedures in ticket/,
+// play modes and the draw in draw/, file commands in betfile/, layout and
+// menus in window/.
+class FrmQuelvar {
+public:
+    struct Tablero {
+        Base1<Celda, NumerosPorTablero> lblNral;
+        Base1<Celda, EstrellasPorTablero> lblEstrella;
+    };
+
+    enum class Menu {
+        mnuArchivo,
+        mnuAbrir,
+        mnuGuardar,
+        mnuGuardarComo,
+        mnuCerrar,
+        sep1,
+        mnuSalir,
+        mnuApuesta,
+        mnuApSen,
+        mnuApMul,
+        msep3,
+        mnuApAleatoria,
+        mnuApManual,
+        sep2,
+        mnuBorrar,
+        mnuImprimir,
+        mnuImpBoleto,
+        mnuAyuda,
+        mnuAcercaDe,
+    };
+    struct EntradaMenu {
+        Menu id;
+        ItemMenu FrmQuelvar::*item;
+        bool principal; // a top-level menu; the entries after it, up to the next one, are its items
+    };
+    // The menu tree in display order.
+    static const std::vector<EntradaMenu>& arbolMenu();
+
+    FrmQuelvar(Module1& modulo, Desktop& desktop);
+
+    // ---- controls -------------------------------------------------------
+    Base1<Tablero, Apuestas> tablero;               // tablero[2].lblNral[7] is lblNral2(7)
+    std::array<Celda, MaximoMultiple + 1> lblApmul; // indexes 6..10
+    Boton cmdApuesta;
+    std::string Caption;
+    bool BarraActiva = false;
+    int BotonActual = 0;
+    // Bumped every time the program gives cmdApuesta the keyboard focus.
+    unsigned pedidosFoco = 0;
+
+    ItemMenu mnuArchivo, mnuAbrir, mnuGuardar, mnuGuardarComo, mnuCerrar, sep1, mnuSalir;
+    ItemMenu mnuApuesta, mnuApSen, mnuApMul, msep3, mnuApAleatoria, mnuApManual, sep2, mnuBorrar;
+    ItemMenu mnuImprimir, mnuImpBoleto, mnuAyuda, mnuAcercaDe;
+
+    Temporizador Timer1, Timer2, Timer3, Timer4, Timer5, Timer6;
+
+    ItemMenu& item(Menu id);
+    // An item acts only while it and its top-level menu are enabled.
+    bool activo(Menu id);
+    // A menu item chosen by mouse or shortcut.
+    void menuClick(Menu id);
+
+    // ---- start-up -------------------------------------------------------
+    // Returns false when another instance runs: the process must end at once.
+    bool Form_Load();
+
+    // ---- cell clicks (ticket/) ------------------------------------------
+    void lblNral_Click(int Index);
+    void lblNral2_Click(int Index);
+    void lblNral3_Click(int Index);
+    void lblNral4_Click(int Index);
+    void lblNral5_Click(int Index);
+    void lblEstrella_Click(int Index);
+    void lblEstrella2_Click(int Index);
+    void lblEstrella3_Click(int Index);
+    void lblEstrella4_Click(int Index);
+    void lblEstrella5_Click(int Index);
+    // Dispatch by board, for the shell.
+    void clickNumero(int tablero, int index);
+    void clickEstrella(int tablero, int index);
+
+    void ControlarNumeros();
+    void ControlarEstrellas();
+
+    // ---- board procedures (ticket/) -------------------------------------
+    void LimpiarTableros();
+    void CargarApuesta1();
+    void CargarApuesta2();
+    void CargarApuesta3();
+    void CargarApuesta4();
+    void CargarApuesta5();
+    void CompactarMultiple();
+
+    // ---- play modes (draw/) ---------------------------------------------
+    void Timer1_Timer();
+
+    // ---- control groups -------------------------------------------------
+    void habilitarComandos(bool on); // the four command menus, with BarraActiva
+    void bloquearVentana();
+    void liberarVentana();
+    void habilitarMenusBoleto();
+    void marcarModificado();
+    bool enfocarBoton(); // false when the button cannot take the focus
+
+private:
+    void clickNumeroTablero1(int index);
+    void clickNumeroTableroN(int n, int index);
+    void clickEstrellaTablero1(int index);
+    void clickEstrellaTableroN(int n, int index);
+    bool preguntarModoManual();
+    bool faltaCantidad();
+    void liberarPaso9();
+    void alternarCelda(Celda& celda, Slot* slots, int hasta, bool& lugar, void (FrmQuelvar::*controlar)(),
+                       bool liberarPorHueco);
+    void CargarApuesta(int n);
+
+    Module1& m;
+    Desktop& desktop;
+};
+
+} // namespace quelvar

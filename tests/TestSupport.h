@@ -1,0 +1,55 @@
+#pragma once
+
+#include "FakeDesktop.h"
+#include "window/Programa.h"
+#include "window/Texts.h"
+
+#include <QTest>
+
+namespace quelvar::test {
+
+// A freshly started program on a fake desktop.
+struct Started {
+    FakeDesktop desk;
+    Programa prog{desk};
+    FrmQuelvar& f = prog.frmQuelvar;
+    Module1& m = prog.modulo;
+
+    Started() { f.Form_Load(); }
+
+    void manual() {
+        f.mnuApManual.Checked = true;
+        f.mnuApAleatoria.Checked = false;
+    }
+    // Multiple-bet shape as the play-mode commands leave it.
+    void multiple(int size) {
+        f.mnuApSen.Checked = false;
+        f.mnuApMul.Checked = true;
+        f.cmdApuesta.Caption = textos::BotonMultiple;
+        m.CantidadMultiple = static_cast<std::uint8_t>(size);
+        if (size) f.lblApmul[size].aplicar(LookSeleccionada);
+    }
+    // The window lock a running draw applies, to see which clicks undo it.
+    void lock() { f.bloquearVentana(); }
+    bool released() const {
+        return f.cmdApuesta.Enabled && f.BarraActiva && f.mnuArchivo.Enabled && f.mnuApuesta.Enabled &&
+               f.mnuImprimir.Enabled && f.mnuAyuda.Enabled;
+    }
+    bool lockedAsBefore() const {
+        return !f.cmdApuesta.Enabled && !f.BarraActiva && !f.mnuArchivo.Enabled && !f.mnuApuesta.Enabled &&
+               !f.mnuImprimir.Enabled && !f.mnuAyuda.Enabled;
+    }
+};
+
+inline QString q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace quelvar::test
+
+// Asserts one recorded message box exactly; every box here is titled Quelvar.
+#define QCOMPARE_BOX(box, TEXT, BUTTONS, ICON)                                                                         \
+    do {                                                                                                               \
+        QCOMPARE(quelvar::test::q((box).text), QString::fromUtf8(TEXT));                                               \
+        QVERIFY((box).buttons == (BUTTONS));                                                                           \
+        QVERIFY((box).icon == (ICON));                                                                                 \
+        QCOMPARE(quelvar::test::q((box).title), QStringLiteral("Quelvar"));                                            \
+    } while (false)

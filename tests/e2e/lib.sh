@@ -1,0 +1,118 @@
+# Helpers for driving the real program under Xvfb. Sourced by the e2e tests.
+# Every wait polls with a deadline; nothing here measures time.
+
+set -euo pipefail
+
+E2E_DIR=$(mktemp -d)
+E2E_PIDS=()
+cleanup() {
+    for p in "${E2E_PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_DIR"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+start_xvfb() {
+    exec 3>"$E2E_DIR/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$E2E_DIR/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$E2E_DIR/display" ] && break
+        sleep 0.1
+    done
+    exec 3>&-
+    export DISPLAY=":$(head -n1 "$E2E_DIR/display")"
+    mkdir -m 700 -p "$E2E_DIR/run" "$E2E_DIR/home"
+    export XDG_RUNTIME_DIR="$E2E_DIR/run" HOME="$E2E_DIR/home" QT_QPA_PLATFORM=xcb
+    unset QT_SCALE_FACTOR
+}
+
+# launch BINARY: starts the program, sets LAST_PID.
+launch() {
+    "$@" >>"$E2E_DIR/app.log" 2>&1 &
+    LAST_PID=$!
+    E2E_PIDS+=("$LAST_PID")
+}
+
+# wait_window REGEX [PID]: prints the id of a visible window whose name matches.
+wait_window() {
+    local regex=$1 pid=${2:-} id
+    for _ in $(seq 200); do
+        if [ -n "$pid" ]; then
+            id=$(xdotool search --all --onlyvisible --pid "$pid" --name "$regex" 2>/dev/null | head -n1 || true)
+        else
+            id=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null | head -n1 || true)
+        fi
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
+
+# wait_gone REGEX: waits until no visible window matches.
+wait_gone() {
+    for _ in $(seq 200); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+
+shot() { import -window root "$E2E_DIR/shot.png"; }
+
+# pixel X Y: the colour of a screen pixel in the last screenshot, as rrggbb.
+pixel() { convert "$E2E_DIR/shot.png" -format "%[hex:p{$1,$2}]" info: | tr 'A-F' 'a-f' | cut -c1-6; }
+
+# The client area starts where the toolbar's blue starts, below the menu bar.
+find_client() {
+    local win=$1 x y
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    shot
+    for ((y = Y; y < Y + 80; y++)); do
+        if [ "$(pixel $((X + 3)) "$y")" = "1d4a96" ]; then
+            CLIENT_X=$X
+            CLIENT_Y=$y
+            return 0
+        fi
+    done
+    fail "toolbar not found in window $win"
+}
+
+# Layout in twips, as the window lays it out (15 twips a pixel).
+FRAME_LEFT=(0 420 2070 3750 5430 7125)
+NUM_COL=(0 240 495 735 975 1215)
+NUM_ROW=(285 600 930 1245 1560 1875 2205 2520 2835)
+STAR_ROW=(4425 4755 5100)
+STAR_COL=("" "555 1035 1515" "2220 2700 3180" "3915 4395 4875" "5610 6090 6570" "7245 7725 8205")
+PICTURE2_LEFT=-15
+PICTURE2_TOP=630
+FRAME_TOP=1020
+
+# number_cell BOARD K / star_cell BOARD S: screen position of the cell's
+# top-left pixel, in CELL_X CELL_Y.
+number_cell() {
+    local b=$1 k=$2
+    CELL_X=$((CLIENT_X + (PICTURE2_LEFT + FRAME_LEFT[b] + NUM_COL[(k - 1) / 9]) / 15))
+    CELL_Y=$((CLIENT_Y + (PICTURE2_TOP + FRAME_TOP + NUM_ROW[(k - 1) % 9]) / 15))
+}
+star_cell() {
+    local b=$1 s=$2 cols
+    read -r -a cols <<<"${STAR_COL[b]}"
+    CELL_X=$((CLIENT_X + (PICTURE2_LEFT + cols[(s - 1) / 3]) / 15))
+    CELL_Y=$((CLIENT_Y + (PICTURE2_TOP + STAR_ROW[(s - 1) % 3]) / 15))
+}
+
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+click_number() { number_cell "$1" "$2"; click_at $((CELL_X + 6)) $((CELL_Y + 7)); }
+click_star() { star_cell "$1" "$2"; click_at $((CELL_X + 6)) $((CELL_Y + 7)); }
+
+# The background of a cell, read one pixel inside its corner.
+number_colour() { number_cell "$1" "$2"; pixel $((CELL_X + 1)) $((CELL_Y + 1)); }
+star_colour() { star_cell "$1" "$2"; pixel $((CELL_X + 1)) $((CELL_Y + 1)); }
+
+expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }

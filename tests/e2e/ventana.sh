@@ -1,0 +1,65 @@
+#!/bin/bash
+# The real window under Xvfb: choosing cells by mouse with the random-mode
+# prompt answered from the keyboard, and the single-instance rule.
+. "$(dirname "$0")/lib.sh"
+APP=$1
+MAIN="^Quelvar - ''Nueva apuesta''$"
+BOX='^Quelvar$'
+
+start_xvfb
+launch "$APP"
+FIRST=$LAST_PID
+win=$(wait_window "$MAIN" "$FIRST") || fail "main window did not appear"
+find_client "$win"
+pass "main window at $CLIENT_X,$CLIENT_Y"
+
+# Random filling is on: the first click asks to switch to manual filling.
+click_number 1 7
+wait_window "$BOX" "$FIRST" >/dev/null || fail "no random-mode prompt"
+xdotool key Return
+wait_gone "$BOX" || fail "prompt did not close"
+click_number 1 12
+click_number 1 3
+click_number 2 20 # bet 1 is not full yet: ignored
+click_star 1 2
+sleep 0.3
+[ "$(count_windows "$BOX")" = 0 ] || fail "unexpected message box"
+shot
+expect_eq "$(number_colour 1 7)" ff0000 "cell 7 after Yes"
+expect_eq "$(number_colour 1 12)" ff0000 "cell 12"
+expect_eq "$(number_colour 1 3)" ff0000 "cell 3"
+expect_eq "$(number_colour 1 8)" ffffff "cell 8"
+expect_eq "$(number_colour 2 20)" ffffff "board 2 before bet 1 is full"
+expect_eq "$(star_colour 1 2)" ff0000 "star 2"
+expect_eq "$(star_colour 1 3)" ffffff "star 3"
+pass "cells chosen by mouse"
+
+# Deselecting gives the white look back.
+click_number 1 12
+sleep 0.3
+shot
+expect_eq "$(number_colour 1 12)" ffffff "cell 12 deselected"
+pass "cell deselected"
+
+# A second start shows the message and ends without a window of its own.
+launch "$APP"
+SECOND=$LAST_PID
+wait_window "$BOX" "$SECOND" >/dev/null || fail "second start showed no message"
+[ -z "$(xdotool search --all --onlyvisible --pid "$SECOND" --name "$MAIN" 2>/dev/null || true)" ] ||
+    fail "second start showed a main window"
+xdotool key Return
+for _ in $(seq 100); do kill -0 "$SECOND" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$SECOND" 2>/dev/null && fail "second instance still running"
+wait "$SECOND" || fail "second instance exited with an error"
+expect_eq "$(count_windows "$MAIN")" 1 "main windows"
+pass "second instance refused"
+
+# A killed instance leaves its lock behind; the next start is not blocked.
+kill -9 "$FIRST"
+wait "$FIRST" 2>/dev/null || true
+launch "$APP"
+THIRD=$LAST_PID
+wait_window "$MAIN" "$THIRD" >/dev/null || fail "start after a crash was blocked"
+[ -z "$(xdotool search --all --onlyvisible --pid "$THIRD" --name "$BOX" 2>/dev/null || true)" ] ||
+    fail "start after a crash showed a message"
+pass "stale lock ignored"
