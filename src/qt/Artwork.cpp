@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRadialGradient>
 
 namespace quelvar::artwork {
 
@@ -279,6 +280,26 @@ void paintBoardsBackground(QPainter& p, QSize size) {
     g.setColorAt(0, QColor(AzulFondo).lighter(104));
     g.setColorAt(1, QColor(AzulFondo).darker(106));
     p.fillRect(QRect(QPoint(0, 0), size), g);
+    // A band of balls and stars above the boards.
+    const qreal bandY = px(FrameTop) / 2 + 1;
+    p.setPen(QPen(QColor(255, 255, 255, 200), 2));
+    p.drawLine(QPointF(12, bandY), QPointF(size.width() - 12, bandY));
+    constexpr int marks = 21;
+    for (int i = 0; i < marks; ++i) {
+        const QPointF c(12 + (size.width() - 24) * (i + 0.5) / marks, bandY);
+        if (i % 2 == 0) {
+            p.setPen(QPen(QColor(AmarilloOscuro), 1));
+            p.setBrush(QColor(Amarillo));
+            p.drawPath(starPath(c, 9, 4));
+        } else {
+            QRadialGradient ball(c + QPointF(-2, -2), 8);
+            ball.setColorAt(0, QColor(0xff, 0x9a, 0x9a));
+            ball.setColorAt(1, QColor(0xe0, 0x10, 0x10));
+            p.setPen(QPen(QColor(0xa0, 0x10, 0x10), 1));
+            p.setBrush(ball);
+            p.drawEllipse(c, 6.5, 6.5);
+        }
+    }
     constexpr qreal margin = 4;
     for (int b = 1; b <= quelvar::Apuestas; ++b) {
         const QRectF frame(px(FrameLeft[b]), px(FrameTop), px(FrameWidth), px(FrameHeight));
