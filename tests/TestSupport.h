@@ -43,6 +43,37 @@ struct Started {
 
 inline QString q(const std::string& s) { return QString::fromStdString(s); }
 
+// The ticket's slots in one line: the shape, then "numbers/stars" per bet.
+inline QString dumpSlots(const FrmQuelvar& f, const Module1& m) {
+    auto join = [](const auto& row, int n) {
+        QStringList parts;
+        for (int i = 1; i <= n; ++i)
+            parts << q(row[i].str());
+        return parts.join(',');
+    };
+    if (f.mnuApMul.Checked)
+        return QStringLiteral("M%1:").arg(m.CantidadMultiple) + join(m.NumerosMultiple, MaximoMultiple) + "/" +
+               join(m.Estrellas[1], EstrellasPorApuesta);
+    QStringList bets;
+    for (int b = 1; b <= Apuestas; ++b)
+        bets << join(m.Numeros[b], NumerosPorApuesta) + "/" + join(m.Estrellas[b], EstrellasPorApuesta);
+    return "S:" + bets.join(';');
+}
+
+// Every cell that is not free, as "board.number", "board*star" and "#size".
+inline QString dumpCells(const FrmQuelvar& f) {
+    QStringList out;
+    for (int b = 1; b <= Apuestas; ++b) {
+        for (int k = 1; k <= NumerosPorTablero; ++k)
+            if (!f.tablero[b].lblNral[k].libre()) out << QStringLiteral("%1.%2").arg(b).arg(k);
+        for (int k = 1; k <= EstrellasPorTablero; ++k)
+            if (!f.tablero[b].lblEstrella[k].libre()) out << QStringLiteral("%1*%2").arg(b).arg(k);
+    }
+    for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
+        if (!f.lblApmul[k].libre()) out << QStringLiteral("#%1").arg(k);
+    return out.join(' ');
+}
+
 } // namespace quelvar::test
 
 // Asserts one recorded message box exactly; every box here is titled Quelvar.
