@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include <deque>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,48 @@ public:
     }
 
     bool anotherInstanceRunning() override { return otherInstance; }
+
+    // File dialogs answer from their own script: a path, or nothing for Cancel.
+    std::vector<FileDialog> dialogs;
+    std::deque<std::optional<std::string>> dialogAnswers;
+    void choose(std::optional<std::string> path) { dialogAnswers.push_back(std::move(path)); }
+
+    std::optional<std::string> fileDialog(const FileDialog& d) override {
+        dialogs.push_back(d);
+        if (dialogAnswers.empty()) {
+            QTest::qFail(("unexpected file dialog: " + d.title).c_str(), __FILE__, __LINE__);
+            return std::nullopt;
+        }
+        auto a = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return a;
+    }
+
+    std::map<std::string, std::string> env;
+    std::string environment(const std::string& name) override {
+        auto it = env.find(name);
+        return it == env.end() ? std::string() : it->second;
+    }
+
+    // An in-memory file system; a path in `failing` fails to be written.
+    std::map<std::string, std::string> files;
+    std::map<std::string, FileResult> failing;
+    int writes = 0;
+
+    FileResult readFile(const std::string& path, std::size_t maxBytes) override {
+        auto it = files.find(path);
+        if (it == files.end()) return {false, 53, "No se ha encontrado el archivo", {}};
+        if (it->second.size() > maxBytes) return {false, 7, "too large", {}};
+        if (it->second.empty()) return {false, 62, "La entrada se ha pasado del final del archivo", {}};
+        return {true, 0, {}, it->second};
+    }
+    FileResult writeFile(const std::string& path, const std::string& bytes) override {
+        ++writes;
+        auto f = failing.find(path);
+        if (f != failing.end()) return f->second;
+        files[path] = bytes;
+        return {};
+    }
 };
 
 } // namespace quelvar::test

@@ -124,6 +124,23 @@ private slots:
         QCOMPARE(sencillas.count(), 2);
     }
 
+    void exitGoesThroughTheUnloadQuestions() {
+        Started s;
+        MainWindow w(s.f);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        s.desk.answer(MsgAnswer::No);
+        w.action(Menu::mnuSalir)->trigger();
+        QTRY_COMPARE(s.desk.boxes.size(), std::size_t(1));
+        QCOMPARE_BOX(s.desk.boxes[0], "Seguro que desea salir de ''Quelvar'' ?", MsgButtons::YesNo, MsgIcon::Question);
+        QVERIFY(w.isVisible());
+        // The close box takes the same road.
+        s.desk.answer(MsgAnswer::Yes);
+        QVERIFY(w.close());
+        QCOMPARE(s.desk.boxes.size(), std::size_t(2));
+        QVERIFY(!w.isVisible());
+    }
+
     void timersMirrorTheModel() {
         Started s;
         MainWindow w(s.f);

@@ -5,6 +5,7 @@
 #include "qt/Views.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -121,9 +122,24 @@ void MainWindow::refresh() {
         links_[n].starts = t.arranques;
     }
 
+    if (form_.pedidosCierre != closeRequests_) {
+        closeRequests_ = form_.pedidosCierre;
+        // Closing runs the unload questions; let the current handler end first.
+        QTimer::singleShot(0, this, [this] { close(); });
+    }
+
     for (int b = 1; b <= Apuestas; ++b)
         boards_[b]->update();
     sizes_->update();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    int cancel = 0;
+    run([this, &cancel] { form_.Form_Unload(cancel); });
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
 }
 
 } // namespace quelvar

@@ -40,6 +40,9 @@ public:
     QMenu* topMenu(FrmQuelvar::Menu id) const { return menus_.at(id); }
     QTimer* timer(int n) const { return timers_[n].get(); }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenus();
     void buildTimers();
@@ -61,6 +64,7 @@ private:
     std::array<std::unique_ptr<QTimer>, 7> timers_;
     std::array<TimerLink, 7> links_{};
     unsigned focusRequests_ = 0;
+    unsigned closeRequests_ = 0;
 };
 
 } // namespace quelvar

@@ -10,8 +10,8 @@
 
 namespace quelvar {
 
-// The real desktop: Qt message boxes and a lock file for the single-instance
-// test.
+// The real desktop: Qt message boxes and file dialogs, files written through
+// QSaveFile, and a lock file for the single-instance test.
 class QtDesktop : public Desktop {
 public:
     // Message boxes are owned by this window once it exists.
@@ -19,6 +19,10 @@ public:
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override;
     bool anotherInstanceRunning() override;
+    std::optional<std::string> fileDialog(const FileDialog& dialog) override;
+    std::string environment(const std::string& name) override;
+    FileResult readFile(const std::string& path, std::size_t maxBytes) override;
+    FileResult writeFile(const std::string& path, const std::string& bytes) override;
 
 private:
     QPointer<QWidget> owner_;

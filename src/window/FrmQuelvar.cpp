@@ -88,6 +88,11 @@ bool FrmQuelvar::activo(Menu id) {
 void FrmQuelvar::menuClick(Menu id) {
     if (!activo(id)) return;
     switch (id) {
+    case Menu::mnuAbrir: mnuAbrir_Click(); break;
+    case Menu::mnuGuardar: mnuGuardar_Click(); break;
+    case Menu::mnuGuardarComo: mnuGuardarComo_Click(); break;
+    case Menu::mnuCerrar: mnuCerrar_Click(); break;
+    case Menu::mnuSalir: mnuSalir_Click(); break;
     default: break; // the remaining commands arrive with their subsystems
     }
 }

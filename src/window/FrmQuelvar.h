@@ -3,7 +3,9 @@
 #include "ticket/Module1.h"
 #include "window/Controls.h"
 #include "window/Desktop.h"
+#include "window/Texts.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,29 @@ public:
     void CargarApuesta5();
     void CompactarMultiple();
 
+    // ---- bet files (betfile/) -------------------------------------------
+    struct Lectura {
+        enum class Resultado { Cargada, SinNumero, Fallida } resultado = Resultado::Cargada;
+        errores::Error error{};
+    };
+    // Files larger than this are no ticket; they are refused unread.
+    static constexpr std::size_t TamanoMaximoArchivo = 64 * 1024;
+    static constexpr std::size_t RutaMaxima = 254;
+
+    void EscribirApuesta(std::string& salida);
+    Lectura LeerApuesta(const std::string& texto);
+
+    void mnuAbrir_Click();
+    void mnuGuardar_Click();
+    void mnuGuardarComo_Click();
+    void mnuCerrar_Click();
+    void mnuSalir_Click();
+    void Form_Unload(int& Cancel);
+    // Save-as; true when the ticket was written and the window updated.
+    bool GuardarComo();
+    // Bumped when the program asks the window system to close the window.
+    unsigned pedidosCierre = 0;
+
     // ---- play modes (draw/) ---------------------------------------------
     void Timer1_Timer();
 
@@ -126,6 +151,11 @@ private:
     void alternarCelda(Celda& celda, Slot* slots, int hasta, bool& lugar, void (FrmQuelvar::*controlar)(),
                        bool liberarPorHueco);
     void CargarApuesta(int n);
+    bool guardar(const char* titulo);
+    void informarError(int code, const std::string& description, const char* titulo);
+    MsgAnswer preguntarGuardar();
+    bool multipleSinCantidad();
+    std::optional<std::string> elegirArchivo(FileDialog::Mode mode, const char* titulo);
 
     Module1& m;
     Desktop& desktop;

@@ -16,6 +16,19 @@ constexpr const char* FaltaCantidad =
 constexpr const char* BotonSencillas = "APUESTAS SENCILLAS";
 constexpr const char* BotonMultiple = "APUESTA MULTIPLE";
 
+// File commands.
+constexpr const char* PrefijoTitulo = "Quelvar - ";
+constexpr const char* Comillas = "''";
+constexpr const char* PreguntaGuardar = "Desea guardar los cambios realizados \n\nen ";
+constexpr const char* PreguntaSalir = "Seguro que desea salir de ''Quelvar'' ?";
+constexpr const char* PrefijoError = "Error: ";
+constexpr const char* DialogoAbrir = "Abrir";
+constexpr const char* DialogoGuardarComo = "Guardar como...";
+constexpr const char* FiltroNombre = "Quelvar";
+constexpr const char* FiltroPatron = "*.qlv";
+constexpr const char* Extension = "qlv";
+constexpr const char* VariableCarpeta = "WinDir";
+
 // Menu captions.
 constexpr const char* Archivo = "Archivo";
 constexpr const char* AbrirApuesta = "Abrir apuesta";
@@ -45,3 +58,25 @@ constexpr const char* EtiquetasBarra[] = {"Abrir",     "Guardar",   "G. como", "
                                           "Múltiples", "Aleatorea", "Manual",  "Borrar", "Imprimir", "Acerca de"};
 
 } // namespace quelvar::textos
+
+namespace quelvar::errores {
+
+// Error codes and descriptions of the error report ("Error: code description").
+struct Error {
+    int code;
+    const char* description;
+};
+
+constexpr Error ArgumentoNoValido{5, "Llamada a procedimiento o argumento no válidos"};
+constexpr Error Desbordamiento{6, "Desbordamiento"};
+constexpr Error DemasiadoGrande{7, "El archivo es demasiado grande para ser una apuesta de Quelvar"};
+constexpr Error Subindice{9, "Subíndice fuera del intervalo"};
+constexpr Error NombreLargo{52, "El nombre del archivo es demasiado largo (más de 254 caracteres)"};
+constexpr Error NoEncontrado{53, "No se ha encontrado el archivo"};
+constexpr Error ErrorES{57, "Error de E/S en el dispositivo"};
+constexpr Error DiscoLleno{61, "Disco lleno"};
+constexpr Error FinDeArchivo{62, "La entrada se ha pasado del final del archivo"};
+constexpr Error PermisoDenegado{70, "Permiso denegado"};
+constexpr Error AccesoRuta{75, "Error de acceso a la ruta o el archivo"};
+
+} // namespace quelvar::errores

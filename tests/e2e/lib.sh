@@ -61,6 +61,9 @@ wait_gone() {
     return 1
 }
 
+# A dialog is mapped before its first control takes the keyboard focus.
+settle() { sleep 0.5; }
+
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 
 shot() { import -window root "$E2E_DIR/shot.png"; }
@@ -108,6 +111,9 @@ star_cell() {
 }
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+# Without a window manager the keyboard focus follows clicks: click the
+# bottom bar, away from the button, before a shortcut.
+focus_window() { click_at $((CLIENT_X + 20)) $((CLIENT_Y + 440)); }
 click_number() { number_cell "$1" "$2"; click_at $((CELL_X + 6)) $((CELL_Y + 7)); }
 click_star() { star_cell "$1" "$2"; click_at $((CELL_X + 6)) $((CELL_Y + 7)); }
 

@@ -1,0 +1,194 @@
+// The real desktop's services: files written in one step, bounded reads,
+// and message boxes with Spanish buttons.
+
+#include "qt/QtDesktop.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quelvar;
+
+namespace {
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+    return f.readAll();
+}
+void put(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+const std::string Ticket = "1\r\n7\r\n12\r\n3\r\n40\r\n25\r\n2\r\n9\r\n";
+
+// Runs the next modal message box's check, then presses a key on it.
+void onNextBox(const std::function<void(QMessageBox*)>& check, int key) {
+    QTimer::singleShot(0, [check, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        check(box);
+        QTest::keyClick(box, Qt::Key(key));
+    });
+}
+} // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void writesAndReplaces() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.qlv");
+        QtDesktop d;
+        QVERIFY(d.writeFile(path.toStdString(), Ticket).ok);
+        QCOMPARE(contents(path), QByteArray::fromStdString(Ticket));
+        QVERIFY(d.writeFile(path.toStdString(), "0\r\n").ok);
+        QCOMPARE(contents(path), QByteArray("0\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.qlv"}); // no temporary left over
+    }
+
+    void readOnlyFolderKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.qlv");
+        put(path, "old");
+        QVERIFY(chmod(dir.path().toLocal8Bit(), 0555) == 0);
+        // Root ignores permissions; check them as an ordinary user would.
+        const uid_t before = setfsuid(geteuid() == 0 ? 65534 : geteuid());
+        QtDesktop d;
+        const FileResult r = d.writeFile(path.toStdString(), Ticket);
+        setfsuid(before);
+        chmod(dir.path().toLocal8Bit(), 0755);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.code, 70);
+        QCOMPARE(QString::fromStdString(r.description), QStringLiteral("Permiso denegado"));
+        QCOMPARE(contents(path), QByteArray("old"));
+    }
+
+    void aWriteCutShortKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.qlv");
+        put(path, "old content");
+        // A file-size limit makes the write fail part way, as a full disk would.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit tight = old;
+        tight.rlim_cur = 4;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        QtDesktop d;
+        const FileResult r = d.writeFile(path.toStdString(), std::string(10000, '7'));
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.code, 61);
+        QCOMPARE(contents(path), QByteArray("old content"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.qlv"});
+    }
+
+    void fullDevice() {
+        QtDesktop d;
+        const FileResult r = d.writeFile("/dev/full", Ticket);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.code, 61);
+        QCOMPARE(QString::fromStdString(r.description), QStringLiteral("Disco lleno"));
+        QVERIFY(QFileInfo("/dev/full").isFile() == false); // still the device
+    }
+
+    void writeErrors() {
+        QTemporaryDir dir;
+        QtDesktop d;
+        QCOMPARE(d.writeFile(dir.filePath("no/such/folder/a.qlv").toStdString(), Ticket).code, 53);
+        QCOMPARE(d.writeFile(dir.path().toStdString(), Ticket).code, 75);
+    }
+
+    void reads_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code");
+        QTest::newRow("ticket") << QByteArray::fromStdString(Ticket) << 0;
+        QTest::newRow("binary") << QByteArray("\x00\xff\r\n\x01", 5) << 0;
+        QTest::newRow("at the limit") << QByteArray(64 * 1024, '5') << 0;
+        QTest::newRow("past the limit") << QByteArray(64 * 1024 + 1, '5') << 7;
+        QTest::newRow("empty") << QByteArray() << 62;
+    }
+    void reads() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("r.qlv");
+        put(path, bytes);
+        QtDesktop d;
+        const FileResult r = d.readFile(path.toStdString(), 64 * 1024);
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.ok, code == 0);
+        if (r.ok)
+            QCOMPARE(QByteArray::fromStdString(r.bytes), bytes);
+        else
+            QVERIFY(!r.description.empty());
+    }
+
+    void readsOnlyRegularFiles() {
+        QTemporaryDir dir;
+        QtDesktop d;
+        QCOMPARE(d.readFile(dir.filePath("missing.qlv").toStdString(), 100).code, 53);
+        QCOMPARE(d.readFile(dir.path().toStdString(), 100).code, 75);
+        const QString fifo = dir.filePath("fifo.qlv");
+        QVERIFY(mkfifo(fifo.toLocal8Bit(), 0600) == 0);
+        QCOMPARE(d.readFile(fifo.toStdString(), 100).code, 75); // refused, not waited on
+        QCOMPARE(d.readFile("/dev/zero", 100).code, 75);
+    }
+
+    void messageBoxButtons() {
+        QtDesktop d;
+        onNextBox(
+            [](QMessageBox* box) {
+                QStringList texts;
+                for (QAbstractButton* b : box->buttons())
+                    texts << b->text();
+                QCOMPARE(texts.size(), 3);
+                QVERIFY(texts.contains(QStringLiteral("&Sí")));
+                QVERIFY(texts.contains(QStringLiteral("&No")));
+                QVERIFY(texts.contains(QStringLiteral("Cancelar")));
+                QCOMPARE(box->defaultButton()->text(), QStringLiteral("&Sí"));
+                QCOMPARE(box->windowTitle(), QStringLiteral("Quelvar"));
+                QCOMPARE(box->text(), QStringLiteral("Desea habilitar la modalidad\nApuesta manual?"));
+                QCOMPARE(box->icon(), QMessageBox::Question);
+            },
+            Qt::Key_Return);
+        QVERIFY(d.messageBox("Desea habilitar la modalidad\nApuesta manual?", MsgButtons::YesNoCancel,
+                             MsgIcon::Question, "Quelvar") == MsgAnswer::Yes);
+
+        onNextBox([](QMessageBox*) {}, Qt::Key_Escape);
+        QVERIFY(d.messageBox("x", MsgButtons::YesNoCancel, MsgIcon::Question, "Quelvar") == MsgAnswer::Cancel);
+        onNextBox([](QMessageBox*) {}, Qt::Key_Escape);
+        QVERIFY(d.messageBox("x", MsgButtons::YesNo, MsgIcon::Question, "Quelvar") == MsgAnswer::No);
+        onNextBox(
+            [](QMessageBox* box) {
+                QCOMPARE(box->buttons().size(), 1);
+                QCOMPARE(box->buttons().constFirst()->text(), QStringLiteral("Aceptar"));
+                QCOMPARE(box->icon(), QMessageBox::NoIcon);
+                QCOMPARE(box->windowTitle(), QStringLiteral("mnuAbrir_Click"));
+            },
+            Qt::Key_Escape);
+        QVERIFY(d.messageBox("Error: 53 x", MsgButtons::Ok, MsgIcon::None, "mnuAbrir_Click") == MsgAnswer::Ok);
+    }
+
+    void singleInstance() {
+        QtDesktop first;
+        QVERIFY(!first.anotherInstanceRunning());
+        QtDesktop second;
+        QVERIFY(second.anotherInstanceRunning());
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
