@@ -13,6 +13,9 @@ constexpr const char* PasarAManual = "Desea habilitar la modalidad\nApuesta manu
 constexpr const char* FaltaCantidad =
     "Debe seleccionar la cantidad de números \n\nque desea jugar en esta apuesta múltiple.";
 
+constexpr const char* TituloNuevaApuesta = "Quelvar  -  ''Nueva Apuesta''";
+constexpr const char* ReducirApuesta = "La apuesta actual será modificada,\n\ndesea continuar ?";
+
 constexpr const char* BotonSencillas = "APUESTAS SENCILLAS";
 constexpr const char* BotonMultiple = "APUESTA MULTIPLE";
 
