@@ -76,6 +76,9 @@ public:
         if (it->second.empty()) return {false, 62, "La entrada se ha pasado del final del archivo", {}};
         return {true, 0, {}, it->second};
     }
+    std::uint64_t clock = 0;
+    std::uint64_t clockReading() override { return clock; }
+
     FileResult writeFile(const std::string& path, const std::string& bytes) override {
         ++writes;
         auto f = failing.find(path);

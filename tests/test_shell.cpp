@@ -141,6 +141,49 @@ private slots:
         QVERIFY(!w.isVisible());
     }
 
+    void theButtonStartsTheDrawOnPreciseTimers() {
+        Started s;
+        MainWindow w(s.f);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.betButton(), Qt::LeftButton);
+        QVERIFY(s.m.LlenandoNumeros);
+        QVERIFY(!w.betButton()->isEnabled());
+        QVERIFY(!w.topMenu(Menu::mnuArchivo)->isEnabled());
+        for (int n = 2; n <= 6; ++n) {
+            QCOMPARE(w.timer(n)->timerType(), Qt::PreciseTimer);
+            QCOMPARE(w.timer(n)->interval(), (n == 4) ? 250 : 10);
+        }
+        QVERIFY(w.timer(2)->isActive());
+        // The highlight is painted as it runs.
+        QTRY_VERIFY(s.m.CeldaSorteo > 3);
+        const int lit = s.m.CeldaSorteo;
+        BoardView* board = w.board(1);
+        const QPoint cell = board->centreOf({BoardView::Hit::Number, lit});
+        QTRY_COMPARE(board->grab().toImage().pixel(cell + QPoint(5, 5)) & 0xFFFFFF, QRgb(0xFF8080));
+        // A whole bet, then the window is given back.
+        QTRY_VERIFY_WITH_TIMEOUT(!s.m.LlenandoNumeros, 20000);
+        QVERIFY(w.betButton()->isEnabled());
+        QVERIFY(w.topMenu(Menu::mnuArchivo)->isEnabled());
+        for (int n = 2; n <= 6; ++n)
+            QVERIFY(!w.timer(n)->isActive());
+    }
+
+    void sizeChooserClicksReachTheModel() {
+        Started s;
+        MainWindow w(s.f);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.action(Menu::mnuApMul)->trigger();
+        QCOMPARE(w.betButton()->text(), QStringLiteral("APUESTA MULTIPLE"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quelvar  -  ''Nueva Apuesta''"));
+        QTest::mouseClick(w.sizeChooser(), Qt::LeftButton, {}, w.sizeChooser()->centreOf(9));
+        QCOMPARE(s.m.CantidadMultiple, 9);
+        QCOMPARE(w.sizeChooser()->grab().toImage().pixel(w.sizeChooser()->centreOf(9) + QPoint(5, 5)) & 0xFFFFFF,
+                 QRgb(0xFF0000));
+        QVERIFY(w.betButton()->isEnabled());
+    }
+
     void timersMirrorTheModel() {
         Started s;
         MainWindow w(s.f);

@@ -31,6 +31,8 @@ MainWindow::MainWindow(FrmQuelvar& form, QWidget* parent) : QMainWindow(parent),
                 [this](int t, int k) { run([this, t, k] { form_.clickEstrella(t, k); }); });
     }
     sizes_ = new SizeChooserView(form_, picture2);
+    connect(sizes_, &SizeChooserView::sizeClicked, this,
+            [this](int k) { run([this, k] { form_.lblApmul_Click(k); }); });
 
     auto* picture1 = new PictureView(artwork::paintBottomBar, client);
     picture1->setGeometry(rectI(layout::Picture1));
@@ -38,6 +40,7 @@ MainWindow::MainWindow(FrmQuelvar& form, QWidget* parent) : QMainWindow(parent),
     cmdApuesta_->setGeometry(rectI(layout::cmdApuesta));
     QFont bf = artwork::cellFont();
     cmdApuesta_->setFont(bf);
+    connect(cmdApuesta_, &QPushButton::clicked, this, [this] { run([this] { form_.cmdApuesta_Click(); }); });
 
     tools_ = new PictureView(artwork::paintToolbar, client);
     tools_->setGeometry(rectI(layout::pTools));
@@ -75,6 +78,11 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildTimers() {
     links_[1] = {&FrmQuelvar::Timer1, &FrmQuelvar::Timer1_Timer};
+    links_[2] = {&FrmQuelvar::Timer2, &FrmQuelvar::Timer2_Timer};
+    links_[3] = {&FrmQuelvar::Timer3, &FrmQuelvar::Timer3_Timer};
+    links_[4] = {&FrmQuelvar::Timer4, &FrmQuelvar::Timer4_Timer};
+    links_[5] = {&FrmQuelvar::Timer5, &FrmQuelvar::Timer5_Timer};
+    links_[6] = {&FrmQuelvar::Timer6, &FrmQuelvar::Timer6_Timer};
     for (int n = 1; n < static_cast<int>(links_.size()); ++n) {
         if (!links_[n].model) continue;
         timers_[n] = std::make_unique<QTimer>();
@@ -129,8 +137,8 @@ void MainWindow::refresh() {
     }
 
     for (int b = 1; b <= Apuestas; ++b)
-        boards_[b]->update();
-    sizes_->update();
+        boards_[b]->sync();
+    sizes_->sync();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

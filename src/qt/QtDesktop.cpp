@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -158,6 +159,10 @@ FileResult QtDesktop::writeFile(const std::string& path, const std::string& byte
     errno = 0;
     if (!file.commit()) return failureFromErrno(errno ? errno : EIO);
     return {};
+}
+
+std::uint64_t QtDesktop::clockReading() {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 } // namespace quelvar

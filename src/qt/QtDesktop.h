@@ -23,6 +23,7 @@ public:
     std::string environment(const std::string& name) override;
     FileResult readFile(const std::string& path, std::size_t maxBytes) override;
     FileResult writeFile(const std::string& path, const std::string& bytes) override;
+    std::uint64_t clockReading() override;
 
 private:
     QPointer<QWidget> owner_;

@@ -4,6 +4,7 @@
 #include "qt/Geometry.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace quelvar {
@@ -52,9 +53,28 @@ BoardView::Hit BoardView::hitTest(QPointF pos) const {
 
 QPoint BoardView::centreOf(Hit cell) const { return cellRect(cell).center().toPoint(); }
 
-void BoardView::paintEvent(QPaintEvent*) {
+// A cell's look is fully told by its background colour; only cells whose
+// background changed are repainted, so a running sweep repaints two cells a
+// tick rather than the whole board.
+void BoardView::sync() {
+    const FrmQuelvar::Tablero& t = form_.tablero[tablero_];
+    for (int k = 1; k <= NumerosPorTablero; ++k) {
+        if (shown_[k] == t.lblNral[k].BackColor) continue;
+        shown_[k] = t.lblNral[k].BackColor;
+        update(cellRect({Hit::Number, k}).toAlignedRect());
+    }
+    for (int k = 1; k <= EstrellasPorTablero; ++k) {
+        Color& shown = shown_[NumerosPorTablero + k];
+        if (shown == t.lblEstrella[k].BackColor) continue;
+        shown = t.lblEstrella[k].BackColor;
+        update(cellRect({Hit::Star, k}).toAlignedRect());
+    }
+}
+
+void BoardView::paintEvent(QPaintEvent* e) {
     using namespace layout;
     QPainter p(this);
+    p.setClipRegion(e->region());
     // The frame: white, no border, with the board number at its top.
     p.fillRect(QRectF(0, 0, px(FrameWidth), px(FrameHeight)), Qt::white);
     p.setFont(artwork::boardNumberFont());
@@ -62,10 +82,14 @@ void BoardView::paintEvent(QPaintEvent*) {
     p.drawText(rectF(lblCuadro), Qt::AlignCenter, QString::number(tablero_));
     p.setFont(artwork::cellFont());
     const FrmQuelvar::Tablero& t = form_.tablero[tablero_];
-    for (int k = 1; k <= NumerosPorTablero; ++k)
-        paintCell(p, cellRect({Hit::Number, k}), t.lblNral[k]);
-    for (int k = 1; k <= EstrellasPorTablero; ++k)
-        paintCell(p, cellRect({Hit::Star, k}), t.lblEstrella[k]);
+    for (int k = 1; k <= NumerosPorTablero; ++k) {
+        const QRectF r = cellRect({Hit::Number, k});
+        if (e->region().intersects(r.toAlignedRect())) paintCell(p, r, t.lblNral[k]);
+    }
+    for (int k = 1; k <= EstrellasPorTablero; ++k) {
+        const QRectF r = cellRect({Hit::Star, k});
+        if (e->region().intersects(r.toAlignedRect())) paintCell(p, r, t.lblEstrella[k]);
+    }
 }
 
 // A click is a press and a release on the same cell, as with a label.
@@ -101,6 +125,14 @@ int SizeChooserView::hitTest(QPointF pos) const {
 }
 
 QPoint SizeChooserView::centreOf(int k) const { return rectF(layout::celdaTamano(k)).center().toPoint(); }
+
+void SizeChooserView::sync() {
+    for (int k = MinimoMultiple; k <= MaximoMultiple; ++k) {
+        if (shown_[k] == form_.lblApmul[k].BackColor) continue;
+        shown_[k] = form_.lblApmul[k].BackColor;
+        update(rectF(layout::celdaTamano(k)).toAlignedRect());
+    }
+}
 
 void SizeChooserView::paintEvent(QPaintEvent*) {
     QPainter p(this);

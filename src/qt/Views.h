@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 namespace quelvar {
@@ -24,6 +25,8 @@ public:
     Hit hitTest(QPointF pos) const;
     // The centre of a cell, for tests that click it.
     QPoint centreOf(Hit cell) const;
+    // Repaints the cells whose look changed in the model since last time.
+    void sync();
 
 signals:
     void numberClicked(int tablero, int index);
@@ -41,6 +44,7 @@ private:
     FrmQuelvar& form_;
     int tablero_;
     Hit pressed_;
+    std::array<Color, NumerosPorTablero + EstrellasPorTablero + 1> shown_{};
 };
 
 // The size chooser of the multiple bet: cells 6..10.
@@ -50,6 +54,7 @@ public:
     SizeChooserView(FrmQuelvar& form, QWidget* parent);
     int hitTest(QPointF pos) const; // 6..10, or 0
     QPoint centreOf(int k) const;
+    void sync();
 
 signals:
     void sizeClicked(int index);
@@ -63,6 +68,7 @@ protected:
 private:
     FrmQuelvar& form_;
     int pressed_ = 0;
+    std::array<Color, MaximoMultiple + 1> shown_{};
 };
 
 // A control that only shows a picture: the toolbar strip, the boards'

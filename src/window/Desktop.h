@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -54,6 +55,10 @@ public:
     // Replaces a file's content in one step: on failure the old file stays as
     // it was.
     virtual FileResult writeFile(const std::string& path, const std::string& bytes) = 0;
+
+    // The time of day, as finely as the system tells it; it reseeds the
+    // random draw.
+    virtual std::uint64_t clockReading() = 0;
 };
 
 } // namespace quelvar

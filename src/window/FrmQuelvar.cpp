@@ -93,6 +93,10 @@ void FrmQuelvar::menuClick(Menu id) {
     case Menu::mnuGuardarComo: mnuGuardarComo_Click(); break;
     case Menu::mnuCerrar: mnuCerrar_Click(); break;
     case Menu::mnuSalir: mnuSalir_Click(); break;
+    case Menu::mnuApSen: mnuApSen_Click(); break;
+    case Menu::mnuApMul: mnuApMul_Click(); break;
+    case Menu::mnuApAleatoria: mnuApAleatoria_Click(); break;
+    case Menu::mnuApManual: mnuApManual_Click(); break;
     default: break; // the remaining commands arrive with their subsystems
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/Azar.h"
 #include "ticket/Module1.h"
 #include "window/Controls.h"
 #include "window/Desktop.h"
@@ -130,7 +131,21 @@ public:
     unsigned pedidosCierre = 0;
 
     // ---- play modes (draw/) ---------------------------------------------
+    void mnuApSen_Click();
+    void mnuApMul_Click();
+    void mnuApAleatoria_Click();
+    void mnuApManual_Click();
+    void lblApmul_Click(int Index);
     void Timer1_Timer();
+
+    // ---- random draw (draw/) --------------------------------------------
+    void cmdApuesta_Click();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+    void Timer6_Timer();
+    void usarAzar(Azar& azar) { azar_ = &azar; }
 
     // ---- control groups -------------------------------------------------
     void habilitarComandos(bool on); // the four command menus, with BarraActiva
@@ -157,8 +172,17 @@ private:
     bool multipleSinCantidad();
     std::optional<std::string> elegirArchivo(FileDialog::Mode mode, const char* titulo);
 
+    void cambiarForma(bool multiple);
+    bool preguntarYGuardar(const char* titulo, bool& vaciar);
+    void bloqueoSorteo();
+    void liberarConBoton(bool foco);
+    void liberarSinBoton();
+    void cortarSorteoMultiple();
+    Celda* celdaNumero(int tablero, int k);
+
     Module1& m;
     Desktop& desktop;
+    Azar* azar_ = nullptr;
 };
 
 } // namespace quelvar

@@ -8,9 +8,13 @@ namespace quelvar {
 // The program object: the shared ticket state and the one instance of each
 // window. Tests build a fresh one per case.
 struct Programa {
-    explicit Programa(Desktop& desktop) : frmQuelvar(modulo, desktop) {}
+    explicit Programa(Desktop& desktop)
+        : azar([&desktop] { return desktop.clockReading(); }), frmQuelvar(modulo, desktop) {
+        frmQuelvar.usarAzar(azar);
+    }
 
     Module1 modulo;
+    AzarReloj azar;
     FrmQuelvar frmQuelvar;
 };
 

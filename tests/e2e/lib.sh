@@ -121,4 +121,35 @@ click_star() { star_cell "$1" "$2"; click_at $((CELL_X + 6)) $((CELL_Y + 7)); }
 number_colour() { number_cell "$1" "$2"; pixel $((CELL_X + 1)) $((CELL_Y + 1)); }
 star_colour() { star_cell "$1" "$2"; pixel $((CELL_X + 1)) $((CELL_Y + 1)); }
 
+# board_colours BOARD: the backgrounds of its 50 number cells, then its 9
+# star cells, from the last screenshot, in one pass.
+board_colours() {
+    local b=$1 k fmt=""
+    for k in $(seq 50); do number_cell "$b" "$k"; fmt+="%[hex:p{$((CELL_X + 1)),$((CELL_Y + 1))}] "; done
+    for k in $(seq 9); do star_cell "$b" "$k"; fmt+="%[hex:p{$((CELL_X + 1)),$((CELL_Y + 1))}] "; done
+    convert "$E2E_DIR/shot.png" -format "$fmt" info: | tr 'A-F' 'a-f' | sed -E 's/([0-9a-f]{6})[0-9a-f]{2}/\1/g'
+}
+# count_numbers BOARD COLOUR / count_stars BOARD COLOUR: how many of the
+# board's number (star) cells have that background in the last screenshot.
+count_numbers() { board_colours "$1" | tr ' ' '\n' | sed -n '1,50p' | grep -c "^$2\$" || true; }
+count_stars() { board_colours "$1" | tr ' ' '\n' | sed -n '51,59p' | grep -c "^$2\$" || true; }
+
+# Button geometry in the window: Picture1 at (-15, 6210), the button at
+# (3337, 150) in it, 2820 x 435.
+BUTTON_X=$(((-15 + 3337) / 15))
+BUTTON_Y=$(((6210 + 150) / 15))
+click_button() { click_at $((CLIENT_X + BUTTON_X + 94)) $((CLIENT_Y + BUTTON_Y + 14)); }
+# An enabled button has black text; a disabled one only grey.
+button_enabled() {
+    local min
+    min=$(convert "$E2E_DIR/shot.png" -crop "150x16+$((CLIENT_X + BUTTON_X + 19))+$((CLIENT_Y + BUTTON_Y + 7))" \
+        -colorspace gray -format '%[fx:int(minima*255)]' info:)
+    [ "$min" -lt 60 ]
+}
+APMUL_TOP=(75 405 720 1050 1380)
+click_size() {
+    click_at $((CLIENT_X + (PICTURE2_LEFT + 8820 + 90) / 15 + 6)) \
+        $((CLIENT_Y + (PICTURE2_TOP + 1200 + APMUL_TOP[$1 - 6]) / 15 + 7))
+}
+
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }

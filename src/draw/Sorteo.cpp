@@ -1,0 +1,281 @@
+// The animated random draw. The button's click handler is the one routine
+// that starts or continues a draw; the timers call it after every step.
+
+#include "window/FrmQuelvar.h"
+
+namespace quelvar {
+
+namespace {
+constexpr int FinDePasada = NumerosPorTablero + 1; // the sweep has passed cell 50
+constexpr int FaseEncendida1 = 1, FaseApagada1 = 2, FaseEncendida2 = 3, FaseSorteo = 4;
+
+template <typename Fila> bool hayLibre(const Fila& fila, int hasta) {
+    for (int s = 1; s <= hasta; ++s)
+        if (fila[s].isFree()) return true;
+    return false;
+}
+
+} // namespace
+
+// The cell of the sweep, or none when the position lies off the board.
+Celda* FrmQuelvar::celdaNumero(int b, int k) {
+    if (b < 1 || b > Apuestas || k < 1 || k > NumerosPorTablero) return nullptr;
+    return &tablero[b].lblNral[k];
+}
+
+void FrmQuelvar::bloqueoSorteo() {
+    m.LlenandoNumeros = true;
+    m.LlenandoEstrellas = true;
+    bloquearVentana();
+}
+
+void FrmQuelvar::liberarConBoton(bool foco) {
+    m.LlenandoNumeros = false;
+    m.LlenandoEstrellas = false;
+    cmdApuesta.Enabled = true;
+    liberarVentana();
+    if (foco) enfocarBoton();
+}
+
+void FrmQuelvar::liberarSinBoton() {
+    cmdApuesta.Enabled = false;
+    liberarVentana();
+}
+
+void FrmQuelvar::cmdApuesta_Click() {
+    if (cmdApuesta.Caption == textos::BotonSencillas) {
+        bloqueoSorteo();
+        int s = 0;
+        int n = 0;
+        for (int b = Apuestas; b >= 1; --b) {
+            if (hayLibre(m.Estrellas[b], EstrellasPorApuesta)) s = b;
+            if (hayLibre(m.Numeros[b], NumerosPorApuesta)) n = b;
+        }
+        if (s == 0 && n == 0) {
+            liberarSinBoton();
+            m.LlenandoNumeros = false;
+            m.LlenandoEstrellas = false;
+            return;
+        }
+        if (n == 0 || (s != 0 && n > s)) {
+            // Only stars are missing on the lowest incomplete bet.
+            m.ApuestaActual = static_cast<std::uint8_t>(s);
+            Timer4.habilitar(true);
+            return;
+        }
+        m.ApuestaActual = static_cast<std::uint8_t>(n);
+        m.Repetido = true;
+        ++m.CeldaSorteo;
+        if (Celda* c = celdaNumero(m.ApuestaActual, m.CeldaSorteo); c && c->libre()) c->aplicar(LookIluminada);
+        Timer2.habilitar(true);
+        marcarModificado();
+        return;
+    }
+    if (cmdApuesta.Caption != textos::BotonMultiple) return;
+
+    CompactarMultiple();
+    const bool completos = m.CantidadMultiple >= 1 && !hayLibre(m.NumerosMultiple, m.CantidadMultiple);
+    if (completos) {
+        Timer4.habilitar(true);
+    } else if (m.CantidadMultiple == 0) {
+        desktop.messageBox(textos::FaltaCantidad, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
+        Timer1.habilitar(true);
+    } else {
+        bloqueoSorteo();
+        m.Repetido = true;
+        ++m.CeldaSorteo;
+        if (Celda* c = celdaNumero(1, m.CeldaSorteo); c && c->libre()) c->aplicar(LookIluminada);
+        Timer5.habilitar(true);
+        marcarModificado();
+    }
+}
+
+// One sweep step over a simple bet's board.
+void FrmQuelvar::Timer2_Timer() {
+    const int b = m.ApuestaActual;
+    const int p = m.CeldaSorteo + 1;
+    m.CeldaSorteo = static_cast<std::int16_t>(p);
+    if (p == FinDePasada) {
+        if (Celda* c = celdaNumero(b, NumerosPorTablero); c && c->iluminada()) c->aplicar(LookLibre);
+        m.CeldaSorteo = 0;
+        Timer2.habilitar(false);
+        Timer3.habilitar(true);
+    }
+    if (!Timer3.Enabled) {
+        if (Celda* c = celdaNumero(b, p); c && c->libre()) c->aplicar(LookIluminada);
+        const int q = p - 1 == 0 ? 1 : p - 1;
+        m.CeldaSorteo = static_cast<std::int16_t>(q);
+        if (Celda* c = celdaNumero(b, q); c && c->iluminada()) c->aplicar(LookLibre);
+    }
+    cmdApuesta_Click();
+}
+
+// Draws one number of a simple bet.
+void FrmQuelvar::Timer3_Timer() {
+    const int b = m.ApuestaActual;
+    // An extra sweep tick may have come first and left these two lit.
+    if (Celda* c = celdaNumero(b, m.CeldaSorteo); c && c->iluminada()) c->aplicar(LookLibre);
+    if (Celda* c = celdaNumero(b, 1); c && c->iluminada()) c->aplicar(LookLibre);
+    Timer2.habilitar(false);
+    Timer3.habilitar(false);
+
+    int v = sortear(*azar_, NumerosPorTablero);
+    while (m.Repetido) {
+        m.Repetido = false;
+        for (int s = 1; s <= NumerosPorApuesta; ++s) {
+            if (m.Numeros[b][s].matches(std::to_string(v))) {
+                m.Repetido = true;
+                v = sortear(*azar_, NumerosPorTablero);
+            }
+        }
+    }
+    for (int s = 1; s <= NumerosPorApuesta; ++s) {
+        if (m.Numeros[b][s].isFree()) {
+            m.Numeros[b][s] = Slot::number(v);
+            break;
+        }
+    }
+    tablero[b].lblNral[v].aplicar(LookSeleccionada);
+
+    m.CeldaSorteo = 0;
+    if (hayLibre(m.Numeros[b], NumerosPorApuesta)) {
+        cmdApuesta_Click();
+        return;
+    }
+    Timer4.habilitar(true);
+    if (!hayLibre(m.Estrellas[b], EstrellasPorApuesta)) liberarConBoton(true);
+}
+
+// The star step: the bet's nine stars blink twice, then the missing ones are
+// drawn.
+void FrmQuelvar::Timer4_Timer() {
+    const int b = m.ApuestaActual;
+    if (!hayLibre(m.Estrellas[b], EstrellasPorApuesta)) {
+        Timer4.habilitar(false);
+        return;
+    }
+    ++m.PasoEstrellas;
+    if (hayLibre(m.Estrellas[b], EstrellasPorApuesta)) m.FaltanEstrellas = true;
+    if (m.FaltanEstrellas) {
+        const int fase = m.PasoEstrellas;
+        if (fase == FaseEncendida1 || fase == FaseEncendida2)
+            for (int k = 1; k <= EstrellasPorTablero; ++k)
+                tablero[b].lblEstrella[k].aplicar(LookSeleccionada);
+        if (fase == FaseApagada1 || fase == FaseSorteo)
+            for (int k = 1; k <= EstrellasPorTablero; ++k)
+                tablero[b].lblEstrella[k].aplicar(LookLibre);
+        if (fase == FaseSorteo) {
+            while (hayLibre(m.Estrellas[b], EstrellasPorApuesta)) {
+                int v = sortear(*azar_, EstrellasPorTablero);
+                m.Repetido = true;
+                while (m.Repetido) {
+                    m.Repetido = false;
+                    for (int s = 1; s <= EstrellasPorApuesta; ++s) {
+                        if (m.Estrellas[b][s].matches(std::to_string(v))) {
+                            m.Repetido = true;
+                            v = sortear(*azar_, EstrellasPorTablero);
+                        }
+                    }
+                }
+                for (int s = 1; s <= EstrellasPorApuesta; ++s) {
+                    if (m.Estrellas[b][s].isFree()) {
+                        m.Estrellas[b][s] = Slot::number(v);
+                        break;
+                    }
+                }
+                for (int k = 1; k <= EstrellasPorTablero; ++k)
+                    for (int s = 1; s <= EstrellasPorApuesta; ++s)
+                        if (m.Estrellas[b][s].matches(tablero[b].lblEstrella[k].Caption))
+                            tablero[b].lblEstrella[k].aplicar(LookSeleccionada);
+            }
+            // Drawn stars are a change like any other: without the mark a
+            // save would skip them and the exit would not ask.
+            marcarModificado();
+            if (mnuApSen.Checked) liberarConBoton(true);
+            m.PasoEstrellas = 0;
+            Timer4.habilitar(false);
+            m.LlenandoNumeros = false;
+            m.LlenandoEstrellas = false;
+        }
+        m.FaltanEstrellas = false;
+    }
+    if (mnuApMul.Checked && !m.Estrellas[1][1].isFree()) liberarSinBoton();
+}
+
+// The multiple bet's size was dropped while its numbers were being drawn:
+// there is nothing left to draw into, so the draw ends and the window is
+// given back.
+void FrmQuelvar::cortarSorteoMultiple() {
+    if (Celda* c = celdaNumero(1, m.CeldaSorteo); c && c->iluminada()) c->aplicar(LookLibre);
+    m.CeldaSorteo = 0;
+    Timer5.habilitar(false);
+    Timer6.habilitar(false);
+    liberarConBoton(false);
+}
+
+// One sweep step over board 1 for the multiple bet.
+void FrmQuelvar::Timer5_Timer() {
+    if (m.CantidadMultiple == 0) {
+        cortarSorteoMultiple();
+        return;
+    }
+    const int p = m.CeldaSorteo + 1;
+    m.CeldaSorteo = static_cast<std::int16_t>(p);
+    if (p == FinDePasada) {
+        if (Celda* c = celdaNumero(1, NumerosPorTablero); c && c->iluminada()) c->aplicar(LookLibre);
+        m.CeldaSorteo = 0;
+        Timer5.habilitar(false);
+        Timer6.habilitar(true);
+    }
+    if (!Timer6.Enabled) {
+        if (Celda* c = celdaNumero(1, p); c && c->libre()) c->aplicar(LookIluminada);
+        const int q = p - 1 == 0 ? 1 : p - 1;
+        m.CeldaSorteo = static_cast<std::int16_t>(q);
+        if (Celda* c = celdaNumero(1, q); c && c->iluminada()) c->aplicar(LookLibre);
+        cmdApuesta_Click();
+    }
+}
+
+// Draws one number of the multiple bet.
+void FrmQuelvar::Timer6_Timer() {
+    if (m.CantidadMultiple == 0) {
+        cortarSorteoMultiple();
+        return;
+    }
+    if (m.CeldaSorteo == 0) m.CeldaSorteo = 1;
+    if (Celda* c = celdaNumero(1, m.CeldaSorteo); c && c->iluminada()) c->aplicar(LookLibre);
+    Timer5.habilitar(false);
+    Timer6.habilitar(false);
+
+    const int size = m.CantidadMultiple;
+    int v = sortear(*azar_, NumerosPorTablero);
+    while (m.Repetido) {
+        m.Repetido = false;
+        for (int s = 1; s <= size; ++s) {
+            if (m.NumerosMultiple[s].matches(std::to_string(v))) {
+                m.Repetido = true;
+                v = sortear(*azar_, NumerosPorTablero);
+            }
+        }
+    }
+    // A size made smaller during the draw may leave no slot: then the number
+    // is not kept, and its cell is not shown as chosen either.
+    for (int s = 1; s <= size; ++s) {
+        if (m.NumerosMultiple[s].isFree()) {
+            m.NumerosMultiple[s] = Slot::number(v);
+            tablero[1].lblNral[v].aplicar(LookSeleccionada);
+            break;
+        }
+    }
+
+    m.CeldaSorteo = 0;
+    if (hayLibre(m.NumerosMultiple, size)) {
+        cmdApuesta_Click();
+        return;
+    }
+    Timer4.habilitar(true);
+    if (!hayLibre(m.Estrellas[1], EstrellasPorApuesta)) liberarConBoton(false);
+    liberarSinBoton();
+}
+
+} // namespace quelvar

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "window/FrmQuelvar.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace quelvar::test {
+
+// Fires the form's enabled timers in virtual time, in due order, the way the
+// shell's timers would: enabling a stopped timer starts a new interval.
+class VirtualClock {
+public:
+    explicit VirtualClock(FrmQuelvar& f) : f_(f) { sync(); }
+
+    // Which of two timers due at the same moment fires first. By default the
+    // draw tick comes before a sweep tick due with it; `sweepFirst` delivers
+    // the extra sweep tick first.
+    bool sweepFirst = false;
+    long now = 0;
+    struct Fired {
+        long at;
+        int timer;
+    };
+    std::vector<Fired> fired;
+
+    // Call after driving the form directly, so that timers it enabled start.
+    void sync() {
+        for (int n = 1; n <= 6; ++n) {
+            Entry& e = entries_[n];
+            const Temporizador& t = f_.*e.timer;
+            if (!t.Enabled) {
+                e.active = false;
+            } else if (!e.active || t.arranques != e.starts) {
+                e.active = true;
+                e.due = now + t.Interval;
+            }
+            e.starts = t.arranques;
+        }
+    }
+
+    // Fires the next timer; false when none is enabled.
+    bool step() {
+        sync();
+        int next = 0;
+        for (int n : order()) {
+            const Entry& e = entries_[n];
+            if (e.active && (next == 0 || e.due < entries_[next].due)) next = n;
+        }
+        if (next == 0) return false;
+        Entry& e = entries_[next];
+        now = e.due;
+        e.due += (f_.*e.timer).Interval;
+        fired.push_back({now, next});
+        (f_.*e.tick)();
+        sync();
+        return true;
+    }
+
+    // Runs until no timer is enabled; returns the ticks fired.
+    int runUntilIdle(int limit = 100000) {
+        int ticks = 0;
+        while (ticks < limit && step())
+            ++ticks;
+        return ticks;
+    }
+
+    // Runs while the predicate holds, checking it after every tick.
+    template <typename Check> int runChecking(Check check, int limit = 100000) {
+        int ticks = 0;
+        while (ticks < limit && step()) {
+            ++ticks;
+            check();
+        }
+        return ticks;
+    }
+
+private:
+    std::vector<int> order() const {
+        return sweepFirst ? std::vector<int>{1, 2, 3, 4, 5, 6} : std::vector<int>{1, 3, 2, 4, 6, 5};
+    }
+    struct Entry {
+        Temporizador FrmQuelvar::*timer;
+        void (FrmQuelvar::*tick)();
+        bool active = false;
+        long due = 0;
+        unsigned starts = 0;
+    };
+    FrmQuelvar& f_;
+    std::array<Entry, 7> entries_{{
+        {nullptr, nullptr},
+        {&FrmQuelvar::Timer1, &FrmQuelvar::Timer1_Timer},
+        {&FrmQuelvar::Timer2, &FrmQuelvar::Timer2_Timer},
+        {&FrmQuelvar::Timer3, &FrmQuelvar::Timer3_Timer},
+        {&FrmQuelvar::Timer4, &FrmQuelvar::Timer4_Timer},
+        {&FrmQuelvar::Timer5, &FrmQuelvar::Timer5_Timer},
+        {&FrmQuelvar::Timer6, &FrmQuelvar::Timer6_Timer},
+    }};
+};
+
+// A source that gives back scripted values, then values that keep moving
+// (a fixed one would make the duplicate check draw forever).
+class ScriptedAzar : public Azar {
+public:
+    std::vector<float> values;
+    std::size_t used = 0;
+    // The value that draws `v` out of `max`.
+    static float for_(int v, int max) { return (static_cast<float>(v) - 0.5f) / static_cast<float>(max); }
+    float siguiente() override {
+        if (used < values.size()) return values[used++];
+        ++used;
+        filler_ = std::fmod(filler_ + 0.6180339887f, 1.0f);
+        return filler_;
+    }
+
+private:
+    float filler_ = 0.5f;
+};
+
+} // namespace quelvar::test

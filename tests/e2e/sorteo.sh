@@ -1,0 +1,61 @@
+#!/bin/bash
+# The random draw in the real window: one press fills a simple bet; one press
+# fills a whole multiple bet of ten.
+. "$(dirname "$0")/lib.sh"
+APP=$1
+MAIN="^Quelvar - ''Nueva apuesta''$"
+
+# wait_stars BOARD: until exactly two star cells of the board are red, which
+# happens only once the star step has drawn.
+wait_stars() {
+    for _ in $(seq 150); do
+        shot
+        [ "$(count_stars "$1" ff0000)" = 2 ] && [ "$(count_numbers "$1" ff8080)" = 0 ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+start_xvfb
+launch "$APP"
+APP_PID=$LAST_PID
+win=$(wait_window "$MAIN" "$APP_PID") || fail "main window did not appear"
+find_client "$win"
+
+click_button
+sleep 0.3
+shot
+button_enabled && fail "button enabled during the draw"
+[ "$(count_numbers 1 ff8080)" = 1 ] || fail "no running highlight"
+wait_stars 1 || fail "the bet was not completed"
+expect_eq "$(count_numbers 1 ff0000)" 5 "red numbers on board 1"
+expect_eq "$(count_numbers 2 ff0000)" 0 "red numbers on board 2"
+expect_eq "$(count_stars 1 ff0000)" 2 "red stars on board 1"
+button_enabled || fail "button still disabled after the draw"
+expect_eq "$(xdotool getwindowname "$win")" "Quelvar - ''Nueva apuesta''" "caption"
+pass "one press fills bet 1"
+
+# "Guardar apuesta" is enabled now: its shortcut opens the save-as dialog.
+focus_window
+xdotool key ctrl+g
+wait_window '^Guardar como\.\.\.$' "$APP_PID" >/dev/null || fail "save is not enabled after the draw"
+settle
+xdotool key Escape
+wait_gone '^Guardar como\.\.\.$' || fail "dialog did not close"
+pass "save enabled"
+
+# The multiple bet: F6 asks to save the changed ticket; answer No.
+focus_window
+xdotool key F6
+wait_window '^Quelvar$' "$APP_PID" >/dev/null || fail "no save question"
+settle
+xdotool key alt+n
+wait_gone '^Quelvar$' || fail "save question did not close"
+wait_window "^Quelvar  -  ''Nueva Apuesta''$" "$APP_PID" >/dev/null || fail "no new multiple ticket"
+click_size 10
+click_button
+wait_stars 1 || fail "the multiple bet was not completed"
+expect_eq "$(count_numbers 1 ff0000)" 10 "red numbers of the multiple bet"
+expect_eq "$(count_stars 1 ff0000)" 2 "red stars of the multiple bet"
+button_enabled && fail "button enabled after a multiple bet"
+pass "one press fills a multiple bet of ten"
