@@ -21,6 +21,8 @@ public:
     quelvar::FileResult readFile(const std::string&, std::size_t) override { return {false, 53, "", {}}; }
     quelvar::FileResult writeFile(const std::string&, const std::string&) override { return {}; }
     std::uint64_t clockReading() override { return 0; }
+    void showModal(quelvar::Formulario) override {}
+    void shellOpen(const std::string&, const std::string&) override {}
 };
 
 void check(bool ok) {

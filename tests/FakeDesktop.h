@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -76,6 +77,21 @@ public:
         if (it->second.empty()) return {false, 62, "La entrada se ha pasado del final del archivo", {}};
         return {true, 0, {}, it->second};
     }
+    // Dialogs: each showing is recorded and handed to the test's script,
+    // which plays the user inside the dialog.
+    std::vector<Formulario> shown;
+    std::function<void(Formulario)> onShow;
+    void showModal(Formulario form) override {
+        shown.push_back(form);
+        if (!onShow) {
+            QTest::qFail("unexpected dialog", __FILE__, __LINE__);
+            return;
+        }
+        onShow(form);
+    }
+    std::vector<std::pair<std::string, std::string>> opened;
+    void shellOpen(const std::string& verb, const std::string& target) override { opened.emplace_back(verb, target); }
+
     std::uint64_t clock = 0;
     std::uint64_t clockReading() override { return clock; }
 

@@ -37,6 +37,12 @@ struct Boton {
     bool Enabled = true;
 };
 
+struct Casilla {
+    std::string Caption;
+    bool Enabled = true;
+    int Value = 0; // 1 checked, 0 not
+};
+
 // A window-system timer. Enabling a stopped timer starts a new interval; the
 // shell notices through `arranques` and restarts its own timer to match.
 struct Temporizador {

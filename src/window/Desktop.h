@@ -10,6 +10,7 @@ namespace quelvar {
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Question };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
+enum class Formulario { Borrar, AcercaDe };
 
 // The parameters of an open or save-as dialog.
 struct FileDialog {
@@ -59,6 +60,13 @@ public:
     // The time of day, as finely as the system tells it; it reseeds the
     // random draw.
     virtual std::uint64_t clockReading() = 0;
+
+    // Shows one of the dialogs modally; returns when it has been closed.
+    virtual void showModal(Formulario form) = 0;
+
+    // The shell's "open" of a document or address with a verb. Whether it
+    // worked is not asked.
+    virtual void shellOpen(const std::string& verb, const std::string& target) = 0;
 };
 
 } // namespace quelvar

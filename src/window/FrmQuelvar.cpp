@@ -97,6 +97,8 @@ void FrmQuelvar::menuClick(Menu id) {
     case Menu::mnuApMul: mnuApMul_Click(); break;
     case Menu::mnuApAleatoria: mnuApAleatoria_Click(); break;
     case Menu::mnuApManual: mnuApManual_Click(); break;
+    case Menu::mnuBorrar: mnuBorrar_Click(); break;
+    case Menu::mnuAcercaDe: mnuAcercaDe_Click(); break;
     default: break; // the remaining commands arrive with their subsystems
     }
 }

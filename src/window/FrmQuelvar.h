@@ -16,6 +16,8 @@ namespace quelvar {
 // live with their subsystem: cell clicks and board procedures in ticket/,
 // play modes and the draw in draw/, file commands in betfile/, layout and
 // menus in window/.
+class FrmBorrar;
+
 class FrmQuelvar {
 public:
     struct Tablero {
@@ -60,7 +62,14 @@ public:
     Boton cmdApuesta;
     std::string Caption;
     bool BarraActiva = false;
+    // The toolbar: the position shown raised (0 none) and the image that
+    // shows it, in twips within pTools.
     int BotonActual = 0;
+    struct Imagen {
+        int Left = 270;
+        int Top = 30;
+        int Picture = 0; // the raised picture of that toolbar position, 0 none
+    } imRaised;
     // Bumped every time the program gives cmdApuesta the keyboard focus.
     unsigned pedidosFoco = 0;
 
@@ -130,6 +139,16 @@ public:
     // Bumped when the program asks the window system to close the window.
     unsigned pedidosCierre = 0;
 
+    // ---- toolbar and dialogs (window/) ------------------------------------
+    void pTools_MouseMove(int Button, int Shift, float X, float Y);
+    void pTools_Click();
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
+    // The toolbar position under a point, X in twips: 0 left of the first.
+    static int posicionBarra(float X);
+    void mnuBorrar_Click();
+    void mnuAcercaDe_Click();
+    void usarBorrar(FrmBorrar& borrar) { frmBorrar_ = &borrar; }
+
     // ---- play modes (draw/) ---------------------------------------------
     void mnuApSen_Click();
     void mnuApMul_Click();
@@ -183,6 +202,7 @@ private:
     Module1& m;
     Desktop& desktop;
     Azar* azar_ = nullptr;
+    FrmBorrar* frmBorrar_ = nullptr;
 };
 
 } // namespace quelvar

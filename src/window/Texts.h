@@ -56,6 +56,21 @@ constexpr const char* BotonSi = "&Sí";
 constexpr const char* BotonNo = "&No";
 constexpr const char* BotonCancelar = "Cancelar";
 
+// The delete-bets dialog.
+constexpr const char* MarcoBorrar = "Borrar";
+constexpr const char* CasillaApuesta = "Apuesta "; // followed by the bet's number
+
+// The about box.
+constexpr const char* TituloAcercaDe = "Acerca de Quelvar";
+constexpr const char* Version = "Versión: 2.0.5";
+constexpr const char* LineaNombre = "Quelvar";
+constexpr const char* LineaDescripcion = "Boletos de números y estrellas";
+constexpr const char* LineaDerechos = "Distribución libre";
+constexpr const char* ContactarAutor = "Contactar al autor";
+constexpr const char* CorreoAutor = "autor@quelvar.example.org";
+constexpr const char* PaginaWeb = "https://quelvar.example.org/";
+constexpr const char* AsuntoCorreo = "Quelvar";
+
 // Labels drawn on the toolbar, left to right.
 constexpr const char* EtiquetasBarra[] = {"Abrir",     "Guardar",   "G. como", "Cerrar", "Salir",    "Sencillas",
                                           "Múltiples", "Aleatorea", "Manual",  "Borrar", "Imprimir", "Acerca de"};

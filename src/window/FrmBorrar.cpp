@@ -1,0 +1,114 @@
+#include "window/FrmBorrar.h"
+
+#include "window/FrmQuelvar.h"
+#include "window/Texts.h"
+
+namespace quelvar {
+
+namespace {
+constexpr int TeclaEscape = 27;
+constexpr int Marcada = 1;
+
+template <typename Fila> bool algunoLleno(const Fila& fila, int hasta) {
+    for (int s = 1; s <= hasta; ++s)
+        if (!fila[s].isFree()) return true;
+    return false;
+}
+} // namespace
+
+FrmBorrar::FrmBorrar(Module1& modulo, FrmQuelvar& principal) : m(modulo), frm(principal) { Form_Load(); }
+
+void FrmBorrar::Form_Load() {
+    Caption = textos::Titulo;
+    for (int n = 1; n <= Apuestas; ++n)
+        Check[n] = Casilla{textos::CasillaApuesta + std::to_string(n), false, 0};
+    cmdAceptar = Boton{textos::BotonAceptar, true};
+    cmdCancelar = Boton{textos::BotonCancelar, true};
+    ConDatos = {};
+    abierto = true;
+}
+
+void FrmBorrar::Form_Activate() {
+    ConDatos = {};
+    if (frm.mnuApSen.Checked) {
+        for (int n = 1; n <= Apuestas; ++n) {
+            ConDatos[n] =
+                algunoLleno(m.Numeros[n], NumerosPorApuesta) || algunoLleno(m.Estrellas[n], EstrellasPorApuesta);
+            if (ConDatos[n]) {
+                Check[n].Enabled = true;
+                Check[n].Value = Marcada;
+            }
+        }
+        bool alguna = false;
+        for (int n = 1; n <= Apuestas; ++n)
+            alguna = alguna || ConDatos[n];
+        if (!alguna) {
+            frm.mnuBorrar.Enabled = false;
+            Unload();
+        }
+    } else if (frm.mnuApMul.Checked) {
+        ConDatos[1] =
+            algunoLleno(m.NumerosMultiple, MaximoMultiple) || algunoLleno(m.Estrellas[1], EstrellasPorApuesta);
+        if (ConDatos[1]) {
+            Check[1].Enabled = true;
+            Check[1].Value = Marcada;
+        }
+    }
+}
+
+void FrmBorrar::BorrarApuesta1() { borrarApuesta(1); }
+void FrmBorrar::BorrarApuesta2() { borrarApuesta(2); }
+void FrmBorrar::BorrarApuesta3() { borrarApuesta(3); }
+void FrmBorrar::BorrarApuesta4() { borrarApuesta(4); }
+void FrmBorrar::BorrarApuesta5() { borrarApuesta(5); }
+
+void FrmBorrar::borrarApuesta(int n) {
+    for (int s = 1; s <= NumerosPorApuesta; ++s)
+        m.Numeros[n][s] = "";
+    for (int s = 1; s <= EstrellasPorApuesta; ++s)
+        m.Estrellas[n][s] = "";
+    for (int k = 1; k <= NumerosPorTablero; ++k)
+        frm.tablero[n].lblNral[k].aplicar(LookLibre);
+    for (int k = 1; k <= EstrellasPorTablero; ++k)
+        frm.tablero[n].lblEstrella[k].aplicar(LookLibre);
+    ConDatos[n] = false;
+}
+
+void FrmBorrar::borrarMultiple() {
+    for (int s = 1; s <= MaximoMultiple; ++s)
+        m.NumerosMultiple[s] = "";
+    for (int s = 1; s <= EstrellasPorApuesta; ++s)
+        m.Estrellas[1][s] = "";
+    for (int k = 1; k <= NumerosPorTablero; ++k)
+        frm.tablero[1].lblNral[k].aplicar(LookLibre);
+    for (int k = 1; k <= EstrellasPorTablero; ++k)
+        frm.tablero[1].lblEstrella[k].aplicar(LookLibre);
+    for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
+        frm.lblApmul[k].aplicar(LookLibre);
+    m.CantidadMultiple = 0;
+    ConDatos[1] = false;
+}
+
+void FrmBorrar::cmdAceptar_Click() {
+    if (frm.mnuApSen.Checked) {
+        if (Check[1].Value == Marcada) BorrarApuesta1();
+        if (Check[2].Value == Marcada) BorrarApuesta2();
+        if (Check[3].Value == Marcada) BorrarApuesta3();
+        if (Check[4].Value == Marcada) BorrarApuesta4();
+        if (Check[5].Value == Marcada) BorrarApuesta5();
+    } else if (frm.mnuApMul.Checked && Check[1].Value == Marcada) {
+        // An unchecked box means the user chose to keep the bet.
+        borrarMultiple();
+    }
+    m.Modificado = true;
+    frm.cmdApuesta.Enabled = true;
+    Unload();
+}
+
+void FrmBorrar::cmdCancelar_Click() { Unload(); }
+
+void FrmBorrar::Form_KeyPress(int KeyAscii) {
+    if (KeyAscii == TeclaEscape) Unload();
+}
+
+} // namespace quelvar
