@@ -4,6 +4,7 @@
 #include "qt/QtDesktop.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <csignal>
 #include <sys/fsuid.h>
@@ -43,6 +45,15 @@ void onNextBox(const std::function<void(QMessageBox*)>& check, int key) {
     });
 }
 } // namespace
+
+// Catches what is handed to the desktop's "open".
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
 
 class TestDesktop : public QObject {
     Q_OBJECT
@@ -180,6 +191,16 @@ private slots:
             },
             Qt::Key_Escape);
         QVERIFY(d.messageBox("Error: 53 x", MsgButtons::Ok, MsgIcon::None, "mnuAbrir_Click") == MsgAnswer::Ok);
+    }
+
+    void shellOpenHandsTheAddressToTheDesktop() {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("mailto", &catcher, "open");
+        QtDesktop d;
+        d.shellOpen("open", "mailto:autor@quelvar.example.org?Subject=Quelvar");
+        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(catcher.urls.size(), 1);
+        QCOMPARE(catcher.urls[0].toString(), QStringLiteral("mailto:autor@quelvar.example.org?Subject=Quelvar"));
     }
 
     void singleInstance() {

@@ -7,9 +7,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QUrl>
+
+#include "qt/Dialogs.h"
 
 using namespace quelvar;
 using namespace quelvar::test;
@@ -17,6 +22,17 @@ using Menu = FrmQuelvar::Menu;
 
 namespace {
 QRgb pixelAt(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p) & 0xFFFFFF; }
+
+// Runs a check on the next modal dialog once it is up; a check that fails
+// half way still gets the dialog closed, so the test does not hang.
+template <typename Check> void onNextDialog(Check check) {
+    QTimer::singleShot(50, [check] {
+        QWidget* w = QApplication::activeModalWidget();
+        QVERIFY(w);
+        check(w);
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    });
+}
 } // namespace
 
 class TestShell : public QObject {
@@ -24,7 +40,7 @@ class TestShell : public QObject {
 private slots:
     void clientAreaIsFixed() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.centralWidget()->size(), QSize(635, 458));
@@ -35,7 +51,7 @@ private slots:
     void clickOnACellSelectsAndRepaintsIt() {
         Started s;
         s.manual();
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         BoardView* board = w.board(3);
@@ -64,7 +80,7 @@ private slots:
 
     void promptAnsweredThroughTheWindow() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         s.desk.answer(MsgAnswer::Yes);
@@ -77,7 +93,7 @@ private slots:
 
     void startUpMenus() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         for (const auto& e : FrmQuelvar::arbolMenu()) {
             const ItemMenu& it = s.f.*e.item;
             if (it.separador) continue;
@@ -101,7 +117,7 @@ private slots:
 
     void shortcutsActOnlyWhileUsable() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.activateWindow();
@@ -126,7 +142,7 @@ private slots:
 
     void exitGoesThroughTheUnloadQuestions() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         s.desk.answer(MsgAnswer::No);
@@ -143,7 +159,7 @@ private slots:
 
     void theButtonStartsTheDrawOnPreciseTimers() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(w.betButton(), Qt::LeftButton);
@@ -171,7 +187,7 @@ private slots:
 
     void sizeChooserClicksReachTheModel() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.action(Menu::mnuApMul)->trigger();
@@ -184,9 +200,85 @@ private slots:
         QVERIFY(w.betButton()->isEnabled());
     }
 
+    void deleteDialogThroughTheWindow() {
+        Started s;
+        s.manual();
+        for (int k = 1; k <= 5; ++k)
+            s.f.lblNral_Click(k);
+        s.f.lblEstrella_Click(1);
+        s.f.lblEstrella_Click(2);
+        s.f.lblNral2_Click(20);
+        MainWindow w(s.prog);
+        s.desk.onShow = [&w](Formulario f) { w.showDialog(f); };
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        onNextDialog([&](QWidget* dialog) {
+            auto* d = qobject_cast<BorrarDialog*>(dialog);
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Quelvar"));
+            QTRY_VERIFY(d->box(1)->isChecked());
+            QVERIFY(d->box(2)->isEnabled() && d->box(2)->isChecked());
+            QVERIFY(!d->box(3)->isEnabled());
+            QCOMPARE(d->box(4)->text(), QStringLiteral("Apuesta 4"));
+            QCOMPARE(QApplication::focusWidget(), d->aceptar());
+            QTest::mouseClick(d->box(2), Qt::LeftButton, {}, QPoint(8, d->box(2)->height() / 2));
+            QCOMPARE(s.prog.frmBorrar.Check[2].Value, 0);
+            QTest::mouseClick(d->aceptar(), Qt::LeftButton);
+        });
+        w.action(Menu::mnuBorrar)->trigger();
+        QTRY_VERIFY(!w.borrarDialog()->isVisible());
+        QCOMPARE(dumpCells(s.f), QStringLiteral("2.20"));
+        QVERIFY(s.m.Modificado);
+
+        // Escape closes it without a change.
+        onNextDialog([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+        w.action(Menu::mnuBorrar)->trigger();
+        QTRY_VERIFY(!w.borrarDialog()->isVisible());
+        QCOMPARE(dumpCells(s.f), QStringLiteral("2.20"));
+    }
+
+    void aboutBoxLinksAndEscape() {
+        Started s;
+        MainWindow w(s.prog);
+        s.desk.onShow = [&w](Formulario f) { w.showDialog(f); };
+        w.show();
+        onNextDialog([&](QWidget* dialog) {
+            auto* d = qobject_cast<AcercaDeDialog*>(dialog);
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Acerca de Quelvar"));
+            QCOMPARE(d->webLink()->cursor().shape(), Qt::PointingHandCursor);
+            QTest::mouseClick(d->mailLink(), Qt::LeftButton);
+            QTest::mouseClick(d->webLink(), Qt::LeftButton);
+            QTest::keyClick(d, Qt::Key_A);
+            QVERIFY(d->isVisible());
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        w.action(Menu::mnuAcercaDe)->trigger();
+        QTRY_VERIFY(!w.acercaDeDialog()->isVisible());
+        QCOMPARE(s.desk.opened.size(), std::size_t(2));
+        QCOMPARE(q(s.desk.opened[0].second), QStringLiteral("mailto:autor@quelvar.example.org?Subject=Quelvar"));
+        QCOMPARE(q(s.desk.opened[1].second), QStringLiteral("https://quelvar.example.org/"));
+    }
+
+    void toolbarHoverIsPainted() {
+        Started s;
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ToolbarView* bar = w.toolbar();
+        const QPoint corner(qRound((215 + 750 * 3) / 15.0) + 3, 4); // inside position 4's picture
+        const QRgb flat = pixelAt(bar, corner);
+        QTest::mouseMove(bar, QPoint(qRound((215 + 750 * 3) / 15.0) + 20, 20));
+        QTRY_COMPARE(s.f.BotonActual, 4);
+        QVERIFY(pixelAt(bar, corner) != flat);
+        QTest::mouseMove(bar, QPoint(qRound((215 + 750 * 10) / 15.0) + 20, 20)); // position 11
+        QTRY_COMPARE(s.f.BotonActual, 11);
+        QCOMPARE(pixelAt(bar, corner), flat);
+    }
+
     void timersMirrorTheModel() {
         Started s;
-        MainWindow w(s.f);
+        MainWindow w(s.prog);
         QTimer* t1 = w.timer(1);
         QVERIFY(!t1->isActive());
         s.f.Timer1.habilitar(true);

@@ -1,6 +1,7 @@
 #include "qt/MainWindow.h"
 
 #include "qt/Artwork.h"
+#include "qt/Dialogs.h"
 #include "qt/Geometry.h"
 #include "qt/Views.h"
 
@@ -8,11 +9,13 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace quelvar {
 
-MainWindow::MainWindow(FrmQuelvar& form, QWidget* parent) : QMainWindow(parent), form_(form) {
+MainWindow::MainWindow(Programa& programa, QWidget* parent)
+    : QMainWindow(parent), programa_(programa), form_(programa.frmQuelvar) {
     auto* client = new QWidget(this);
     client->setFixedSize(rectI(layout::Cliente).size());
     client->setAutoFillBackground(true);
@@ -42,8 +45,13 @@ MainWindow::MainWindow(FrmQuelvar& form, QWidget* parent) : QMainWindow(parent),
     cmdApuesta_->setFont(bf);
     connect(cmdApuesta_, &QPushButton::clicked, this, [this] { run([this] { form_.cmdApuesta_Click(); }); });
 
-    tools_ = new PictureView(artwork::paintToolbar, client);
-    tools_->setGeometry(rectI(layout::pTools));
+    tools_ = new ToolbarView(form_, client);
+    connect(tools_, &ToolbarView::mouseMoved, this,
+            [this](float x, float y) { run([this, x, y] { form_.pTools_MouseMove(0, 0, x, y); }); });
+    connect(tools_, &ToolbarView::clicked, this, [this] { run([this] { form_.pTools_Click(); }); });
+    // Moves over the window's own surface, outside every control.
+    client->setMouseTracking(true);
+    client->installEventFilter(this);
 
     buildMenus();
     buildTimers();
@@ -139,6 +147,7 @@ void MainWindow::refresh() {
     for (int b = 1; b <= Apuestas; ++b)
         boards_[b]->sync();
     sizes_->sync();
+    tools_->sync();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -148,6 +157,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
     else
         event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::MouseMove) {
+        const auto* e = static_cast<QMouseEvent*>(event);
+        const float x = static_cast<float>(e->position().x() * layout::TwipsPorPixel);
+        const float y = static_cast<float>(e->position().y() * layout::TwipsPorPixel);
+        run([this, x, y] { form_.Form_MouseMove(0, 0, x, y); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showDialog(Formulario which) {
+    switch (which) {
+    case Formulario::Borrar:
+        if (!borrar_)
+            borrar_ = new BorrarDialog(
+                programa_.frmBorrar, [this] { refresh(); }, this);
+        borrar_->open_();
+        break;
+    case Formulario::AcercaDe:
+        if (!acercaDe_) acercaDe_ = new AcercaDeDialog(programa_.frmAcercaDe, this);
+        acercaDe_->open_();
+        break;
+    }
+    refresh();
 }
 
 } // namespace quelvar

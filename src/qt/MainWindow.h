@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/FrmQuelvar.h"
+#include "window/Programa.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,7 +14,10 @@ class QPushButton;
 
 namespace quelvar {
 
+class AcercaDeDialog;
+class BorrarDialog;
 class BoardView;
+class ToolbarView;
 class PictureView;
 class SizeChooserView;
 
@@ -23,7 +26,10 @@ class SizeChooserView;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(FrmQuelvar& form, QWidget* parent = nullptr);
+    explicit MainWindow(Programa& programa, QWidget* parent = nullptr);
+
+    // Shows a dialog modally, creating it on first use.
+    void showDialog(Formulario form);
 
     // Runs one event of the model, then brings the window up to date.
     template <typename Handler> void run(Handler&& handler) {
@@ -39,6 +45,9 @@ public:
     QAction* action(FrmQuelvar::Menu id) const { return actions_.at(id); }
     QMenu* topMenu(FrmQuelvar::Menu id) const { return menus_.at(id); }
     QTimer* timer(int n) const { return timers_[n].get(); }
+    ToolbarView* toolbar() const { return tools_; }
+    BorrarDialog* borrarDialog() const { return borrar_; }
+    AcercaDeDialog* acercaDeDialog() const { return acercaDe_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,10 +57,15 @@ private:
     void buildTimers();
     void tick(int n);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Programa& programa_;
     FrmQuelvar& form_;
+    BorrarDialog* borrar_ = nullptr;
+    AcercaDeDialog* acercaDe_ = nullptr;
     std::array<BoardView*, Apuestas + 1> boards_{};
     SizeChooserView* sizes_ = nullptr;
-    PictureView* tools_ = nullptr;
+    ToolbarView* tools_ = nullptr;
     QPushButton* cmdApuesta_ = nullptr;
     std::map<FrmQuelvar::Menu, QAction*> actions_;
     std::map<FrmQuelvar::Menu, QMenu*> menus_;

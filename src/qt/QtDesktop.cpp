@@ -3,6 +3,7 @@
 #include "window/Texts.h"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <cerrno>
 #include <chrono>
@@ -163,6 +165,15 @@ FileResult QtDesktop::writeFile(const std::string& path, const std::string& byte
 
 std::uint64_t QtDesktop::clockReading() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+void QtDesktop::showModal(Formulario form) {
+    if (showDialog_) showDialog_(form);
+}
+
+// Qt opens with the desktop's handler; there is no other verb than open.
+void QtDesktop::shellOpen(const std::string&, const std::string& target) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(target)));
 }
 
 } // namespace quelvar

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace quelvar {
@@ -24,10 +25,15 @@ public:
     FileResult readFile(const std::string& path, std::size_t maxBytes) override;
     FileResult writeFile(const std::string& path, const std::string& bytes) override;
     std::uint64_t clockReading() override;
+    void showModal(Formulario form) override;
+    void shellOpen(const std::string& verb, const std::string& target) override;
+    // The window that shows the dialogs.
+    void setDialogs(std::function<void(Formulario)> show) { showDialog_ = std::move(show); }
 
 private:
     QPointer<QWidget> owner_;
     std::unique_ptr<QLockFile> lock_;
+    std::function<void(Formulario)> showDialog_;
 };
 
 } // namespace quelvar

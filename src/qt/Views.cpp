@@ -162,4 +162,40 @@ void PictureView::paintEvent(QPaintEvent*) {
     painter_(p, size());
 }
 
+ToolbarView::ToolbarView(FrmQuelvar& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setGeometry(rectI(layout::pTools));
+    setMouseTracking(true);
+}
+
+void ToolbarView::sync() {
+    const FrmQuelvar::Imagen& now = form_.imRaised;
+    if (now.Picture == shown_.Picture && now.Left == shown_.Left && now.Top == shown_.Top) return;
+    shown_ = now;
+    update();
+}
+
+void ToolbarView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    artwork::paintToolbar(p, size());
+    const FrmQuelvar::Imagen& im = form_.imRaised;
+    if (im.Picture != 0 && artwork::hasRaised(im.Picture)) {
+        p.translate(px(im.Left), px(im.Top));
+        artwork::paintRaised(p, im.Picture);
+    }
+}
+
+void ToolbarView::mouseMoveEvent(QMouseEvent* e) {
+    emit mouseMoved(static_cast<float>(e->position().x() * layout::TwipsPorPixel),
+                    static_cast<float>(e->position().y() * layout::TwipsPorPixel));
+}
+
+void ToolbarView::mousePressEvent(QMouseEvent* e) { pressed_ = e->button() == Qt::LeftButton; }
+
+void ToolbarView::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked();
+}
+
 } // namespace quelvar

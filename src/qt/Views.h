@@ -71,6 +71,30 @@ private:
     std::array<Color, MaximoMultiple + 1> shown_{};
 };
 
+// The toolbar strip: its flat buttons, the raised picture of the position
+// under the mouse, and clicks.
+class ToolbarView : public QWidget {
+    Q_OBJECT
+public:
+    ToolbarView(FrmQuelvar& form, QWidget* parent);
+    void sync();
+
+signals:
+    void mouseMoved(float xTwips, float yTwips);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    FrmQuelvar& form_;
+    bool pressed_ = false;
+    FrmQuelvar::Imagen shown_{};
+};
+
 // A control that only shows a picture: the toolbar strip, the boards'
 // background and the bottom bar.
 class PictureView : public QWidget {

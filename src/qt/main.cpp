@@ -22,8 +22,9 @@ int main(int argc, char* argv[]) {
     quelvar::Programa programa(desktop);
     if (!programa.frmQuelvar.Form_Load()) return 0;
 
-    quelvar::MainWindow window(programa.frmQuelvar);
+    quelvar::MainWindow window(programa);
     desktop.setOwner(&window);
+    desktop.setDialogs([&window](quelvar::Formulario form) { window.showDialog(form); });
     window.show();
     return QApplication::exec();
 }

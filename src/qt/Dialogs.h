@@ -1,0 +1,75 @@
+#pragma once
+
+#include "window/FrmAcercaDe.h"
+#include "window/FrmBorrar.h"
+
+#include <QDialog>
+#include <QLabel>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QPushButton;
+
+namespace quelvar {
+
+// A label that reports clicks, for the about box's links.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// The delete-bets dialog drawn from its form model.
+class BorrarDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `changed` runs after every event, so that the main window shows what
+    // the dialog did to the ticket.
+    BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidget* parent);
+    void open_();
+    QCheckBox* box(int n) const { return boxes_[n]; }
+    QPushButton* aceptar() const { return aceptar_; }
+    QPushButton* cancelar() const { return cancelar_; }
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    template <typename Handler> void run(Handler&& handler);
+    void sync();
+
+    FrmBorrar& form_;
+    std::function<void()> changed_;
+    std::array<QCheckBox*, Apuestas + 1> boxes_{};
+    QPushButton* aceptar_ = nullptr;
+    QPushButton* cancelar_ = nullptr;
+};
+
+// The about box.
+class AcercaDeDialog : public QDialog {
+    Q_OBJECT
+public:
+    AcercaDeDialog(FrmAcercaDe& form, QWidget* parent);
+    void open_();
+    ClickLabel* mailLink() const { return mail_; }
+    ClickLabel* webLink() const { return web_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    FrmAcercaDe& form_;
+    ClickLabel* mail_ = nullptr;
+    ClickLabel* web_ = nullptr;
+};
+
+} // namespace quelvar
