@@ -42,6 +42,42 @@ void FrmQuelvar::liberarSinBoton() {
     liberarVentana();
 }
 
+// One step of the highlight over board b. At the end of a pass the sweep
+// timer stops and the draw timer starts; returns whether the pass goes on.
+bool FrmQuelvar::pasoBarrido(int b, Temporizador& barrido, Temporizador& sorteo) {
+    const int p = m.CeldaSorteo + 1;
+    m.CeldaSorteo = static_cast<std::int16_t>(p);
+    if (p == FinDePasada) {
+        if (Celda* c = celdaNumero(b, NumerosPorTablero); c && c->iluminada()) c->aplicar(LookLibre);
+        m.CeldaSorteo = 0;
+        barrido.habilitar(false);
+        sorteo.habilitar(true);
+    }
+    if (sorteo.Enabled) return false;
+    if (Celda* c = celdaNumero(b, p); c && c->libre()) c->aplicar(LookIluminada);
+    const int q = p - 1 == 0 ? 1 : p - 1;
+    m.CeldaSorteo = static_cast<std::int16_t>(q);
+    if (Celda* c = celdaNumero(b, q); c && c->iluminada()) c->aplicar(LookLibre);
+    return true;
+}
+
+// Draws 1..maximo, then checks it against slots 1..hasta in passes while
+// Repetido holds, drawing again at every match; the value that survives a
+// whole pass is in none of them.
+int FrmQuelvar::sortearNuevo(const Slot* fila, int hasta, int maximo) {
+    int v = sortear(*azar_, maximo);
+    while (m.Repetido) {
+        m.Repetido = false;
+        for (int s = 1; s <= hasta; ++s) {
+            if (fila[s].matches(std::to_string(v))) {
+                m.Repetido = true;
+                v = sortear(*azar_, maximo);
+            }
+        }
+    }
+    return v;
+}
+
 void FrmQuelvar::cmdApuesta_Click() {
     if (cmdApuesta.Caption == textos::BotonSencillas) {
         bloqueoSorteo();
@@ -92,21 +128,8 @@ void FrmQuelvar::cmdApuesta_Click() {
 
 // One sweep step over a simple bet's board.
 void FrmQuelvar::Timer2_Timer() {
-    const int b = m.ApuestaActual;
-    const int p = m.CeldaSorteo + 1;
-    m.CeldaSorteo = static_cast<std::int16_t>(p);
-    if (p == FinDePasada) {
-        if (Celda* c = celdaNumero(b, NumerosPorTablero); c && c->iluminada()) c->aplicar(LookLibre);
-        m.CeldaSorteo = 0;
-        Timer2.habilitar(false);
-        Timer3.habilitar(true);
-    }
-    if (!Timer3.Enabled) {
-        if (Celda* c = celdaNumero(b, p); c && c->libre()) c->aplicar(LookIluminada);
-        const int q = p - 1 == 0 ? 1 : p - 1;
-        m.CeldaSorteo = static_cast<std::int16_t>(q);
-        if (Celda* c = celdaNumero(b, q); c && c->iluminada()) c->aplicar(LookLibre);
-    }
+    pasoBarrido(m.ApuestaActual, Timer2, Timer3);
+    // Also on the tick that ended the pass: the next pass starts lit.
     cmdApuesta_Click();
 }
 
@@ -119,16 +142,7 @@ void FrmQuelvar::Timer3_Timer() {
     Timer2.habilitar(false);
     Timer3.habilitar(false);
 
-    int v = sortear(*azar_, NumerosPorTablero);
-    while (m.Repetido) {
-        m.Repetido = false;
-        for (int s = 1; s <= NumerosPorApuesta; ++s) {
-            if (m.Numeros[b][s].matches(std::to_string(v))) {
-                m.Repetido = true;
-                v = sortear(*azar_, NumerosPorTablero);
-            }
-        }
-    }
+    const int v = sortearNuevo(m.Numeros[b].data(), NumerosPorApuesta, NumerosPorTablero);
     for (int s = 1; s <= NumerosPorApuesta; ++s) {
         if (m.Numeros[b][s].isFree()) {
             m.Numeros[b][s] = Slot::number(v);
@@ -166,17 +180,8 @@ void FrmQuelvar::Timer4_Timer() {
                 tablero[b].lblEstrella[k].aplicar(LookLibre);
         if (fase == FaseSorteo) {
             while (hayLibre(m.Estrellas[b], EstrellasPorApuesta)) {
-                int v = sortear(*azar_, EstrellasPorTablero);
                 m.Repetido = true;
-                while (m.Repetido) {
-                    m.Repetido = false;
-                    for (int s = 1; s <= EstrellasPorApuesta; ++s) {
-                        if (m.Estrellas[b][s].matches(std::to_string(v))) {
-                            m.Repetido = true;
-                            v = sortear(*azar_, EstrellasPorTablero);
-                        }
-                    }
-                }
+                const int v = sortearNuevo(m.Estrellas[b].data(), EstrellasPorApuesta, EstrellasPorTablero);
                 for (int s = 1; s <= EstrellasPorApuesta; ++s) {
                     if (m.Estrellas[b][s].isFree()) {
                         m.Estrellas[b][s] = Slot::number(v);
@@ -219,21 +224,8 @@ void FrmQuelvar::Timer5_Timer() {
         cortarSorteoMultiple();
         return;
     }
-    const int p = m.CeldaSorteo + 1;
-    m.CeldaSorteo = static_cast<std::int16_t>(p);
-    if (p == FinDePasada) {
-        if (Celda* c = celdaNumero(1, NumerosPorTablero); c && c->iluminada()) c->aplicar(LookLibre);
-        m.CeldaSorteo = 0;
-        Timer5.habilitar(false);
-        Timer6.habilitar(true);
-    }
-    if (!Timer6.Enabled) {
-        if (Celda* c = celdaNumero(1, p); c && c->libre()) c->aplicar(LookIluminada);
-        const int q = p - 1 == 0 ? 1 : p - 1;
-        m.CeldaSorteo = static_cast<std::int16_t>(q);
-        if (Celda* c = celdaNumero(1, q); c && c->iluminada()) c->aplicar(LookLibre);
-        cmdApuesta_Click();
-    }
+    // Unlike the simple bets' sweep, nothing is lit again at the pass end.
+    if (pasoBarrido(1, Timer5, Timer6)) cmdApuesta_Click();
 }
 
 // Draws one number of the multiple bet.
@@ -248,16 +240,7 @@ void FrmQuelvar::Timer6_Timer() {
     Timer6.habilitar(false);
 
     const int size = m.CantidadMultiple;
-    int v = sortear(*azar_, NumerosPorTablero);
-    while (m.Repetido) {
-        m.Repetido = false;
-        for (int s = 1; s <= size; ++s) {
-            if (m.NumerosMultiple[s].matches(std::to_string(v))) {
-                m.Repetido = true;
-                v = sortear(*azar_, NumerosPorTablero);
-            }
-        }
-    }
+    const int v = sortearNuevo(m.NumerosMultiple.data(), size, NumerosPorTablero);
     // A size made smaller during the draw may leave no slot: then the number
     // is not kept, and its cell is not shown as chosen either.
     for (int s = 1; s <= size; ++s) {

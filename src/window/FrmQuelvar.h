@@ -197,6 +197,8 @@ private:
     void liberarConBoton(bool foco);
     void liberarSinBoton();
     void cortarSorteoMultiple();
+    bool pasoBarrido(int tablero, Temporizador& barrido, Temporizador& sorteo);
+    int sortearNuevo(const Slot* fila, int hasta, int maximo);
     Celda* celdaNumero(int tablero, int k);
 
     Module1& m;
