@@ -30,7 +30,7 @@ std::string saveQuestion(const char* tail) { return std::string(SaveQuestionStar
         QCOMPARE(q((box).text), QString::fromUtf8(TEXT));                                                              \
         QVERIFY((box).buttons == MsgButtons::Ok);                                                                      \
         QVERIFY((box).icon == MsgIcon::None);                                                                          \
-        QCOMPARE(q((box).title), QStringLiteral(TITLE));                                                               \
+        QCOMPARE(q((box).title), QString::fromUtf8(TITLE));                                                            \
     } while (false)
 
 class TestArchivo : public QObject {
@@ -256,62 +256,46 @@ private slots:
         QVERIFY(!t.m.Modificado);
     }
 
+    void failedSavesAreReportedByTheirCommand_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("yeses"); // questions answered Yes before the save
+        QTest::addColumn<QString>("title");
+        QTest::newRow("save") << "save" << 0 << "mnuGuardar_Click";
+        QTest::newRow("save as") << "save as" << 0 << "mnuGuardarComo_Click";
+        QTest::newRow("close: nothing emptied") << "close" << 1 << "mnuCerrar_Click";
+        QTest::newRow("open: ends before its dialog") << "open" << 1 << "mnuAbrir_Click";
+        QTest::newRow("exit: the window stays") << "exit" << 2 << "Form_Unload";
+        QTest::newRow("shape: kept") << "shape" << 1 << "mnuApMul_Click";
+    }
     void failedSavesAreReportedByTheirCommand() {
-        const FileResult full{false, 61, "Disco lleno", {}};
-        { // the menu item
-            Filled s;
+        QFETCH(QString, command);
+        QFETCH(int, yeses);
+        QFETCH(QString, title);
+        Filled s;
+        s.desk.failing["/d/a.qlv"] = {false, 61, "Disco lleno", {}};
+        if (command == "save as")
+            s.desk.choose("/d/a.qlv");
+        else
             s.m.ArchivoActual = "/d/a.qlv";
-            s.desk.failing["/d/a.qlv"] = full;
-            s.desk.answer(MsgAnswer::Ok);
-            s.f.menuClick(FrmQuelvar::Menu::mnuGuardar);
-            QCOMPARE_ERROR(s.desk.boxes[0], "Error: 61 Disco lleno", "mnuGuardar_Click");
-            QVERIFY(s.m.Modificado);
-            QVERIFY(s.f.mnuGuardar.Enabled);
-        }
-        { // save-as
-            Filled s;
-            s.desk.failing["/d/b.qlv"] = full;
-            s.desk.choose("/d/b.qlv");
-            s.desk.answer(MsgAnswer::Ok);
-            s.f.menuClick(FrmQuelvar::Menu::mnuGuardarComo);
-            QCOMPARE_ERROR(s.desk.boxes[0], "Error: 61 Disco lleno", "mnuGuardarComo_Click");
-            QVERIFY(s.m.Modificado);
-            QVERIFY(s.m.ArchivoActual.empty());
-        }
-        { // close: nothing is emptied
-            Filled s;
-            s.m.ArchivoActual = "/d/a.qlv";
-            s.desk.failing["/d/a.qlv"] = full;
+        for (int i = 0; i < yeses; ++i)
             s.desk.answer(MsgAnswer::Yes);
-            s.desk.answer(MsgAnswer::Ok);
-            s.f.mnuCerrar_Click();
-            QCOMPARE_ERROR(s.desk.boxes[1], "Error: 61 Disco lleno", "mnuCerrar_Click");
-            QVERIFY(!dumpCells(s.f).isEmpty());
-            QVERIFY(s.m.Modificado);
-        }
-        { // open: ends before its dialog
-            Filled s;
-            s.m.ArchivoActual = "/d/a.qlv";
-            s.desk.failing["/d/a.qlv"] = full;
-            s.desk.answer(MsgAnswer::Yes);
-            s.desk.answer(MsgAnswer::Ok);
-            s.f.mnuAbrir_Click();
-            QCOMPARE_ERROR(s.desk.boxes[1], "Error: 61 Disco lleno", "mnuAbrir_Click");
-            QVERIFY(s.desk.dialogs.empty());
-            QVERIFY(!dumpCells(s.f).isEmpty());
-        }
-        { // exit: the window stays
-            Filled s;
-            s.m.ArchivoActual = "/d/a.qlv";
-            s.desk.failing["/d/a.qlv"] = full;
-            s.desk.answer(MsgAnswer::Yes);
-            s.desk.answer(MsgAnswer::Yes);
-            s.desk.answer(MsgAnswer::Ok);
-            int cancel = 0;
-            s.f.Form_Unload(cancel);
-            QCOMPARE_ERROR(s.desk.boxes[2], "Error: 61 Disco lleno", "Form_Unload");
-            QCOMPARE(cancel, -1);
-        }
+        s.desk.answer(MsgAnswer::Ok);
+        const QString before = dumpSlots(s.f, s.m);
+        int cancel = 0;
+        if (command == "save") s.f.menuClick(FrmQuelvar::Menu::mnuGuardar);
+        if (command == "save as") s.f.menuClick(FrmQuelvar::Menu::mnuGuardarComo);
+        if (command == "close") s.f.mnuCerrar_Click();
+        if (command == "open") s.f.mnuAbrir_Click();
+        if (command == "exit") s.f.Form_Unload(cancel);
+        if (command == "shape") s.f.mnuApMul_Click();
+        QCOMPARE(int(s.desk.boxes.size()), yeses + 1);
+        QCOMPARE_ERROR(s.desk.boxes.back(), "Error: 61 Disco lleno", qPrintable(title));
+        QCOMPARE(dumpSlots(s.f, s.m), before);
+        QVERIFY(s.m.Modificado);
+        QVERIFY(s.f.mnuGuardar.Enabled);
+        QCOMPARE(s.desk.dialogs.size(), std::size_t(command == "save as"));
+        QCOMPARE(cancel, command == "exit" ? -1 : 0);
+        QVERIFY(s.f.mnuApSen.Checked);
     }
 
     void exit_data() {
