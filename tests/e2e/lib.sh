@@ -7,12 +7,23 @@ E2E_DIR=$(mktemp -d)
 E2E_PIDS=()
 cleanup() {
     for p in "${E2E_PIDS[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$E2E_DIR"
+    # The accessibility bus leaves daemons whose addresses lie in our folder.
+    pkill -f "$E2E_DIR" 2>/dev/null || true
+    # Wait for the server to go: a next one must not find its socket vanish.
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
+    [ -n "${E2E_KEEP:-}" ] && cp "$E2E_DIR/app.log" "/tmp/e2e_app.$(basename "$0").log"; rm -rf "$E2E_DIR"
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    echo "display $DISPLAY; server $(kill -0 "${XVFB_PID:-0}" 2>/dev/null && echo running || echo gone)" >&2
+    tail -n 5 "$E2E_DIR/xvfb.log" "$E2E_DIR/app.log" >&2 2>/dev/null || true
+    exit 1
+}
 pass() { echo "ok: $*"; }
 
 start_xvfb() {
@@ -25,9 +36,16 @@ start_xvfb() {
     done
     exec 3>&-
     export DISPLAY=":$(head -n1 "$E2E_DIR/display")"
+    # Ready means a client gets through.
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.05
+    done
     mkdir -m 700 -p "$E2E_DIR/run" "$E2E_DIR/home"
     export XDG_RUNTIME_DIR="$E2E_DIR/run" HOME="$E2E_DIR/home" QT_QPA_PLATFORM=xcb
     unset QT_SCALE_FACTOR
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && start_a11y
+    return 0
 }
 
 # launch BINARY: starts the program, sets LAST_PID.
@@ -64,6 +82,29 @@ wait_gone() {
 # A dialog is mapped before its first control takes the keyboard focus.
 settle() { sleep 0.5; }
 
+# The accessibility bus, so that texts and menu states can be read back. The
+# test runs inside its own session bus (dbus-run-session).
+start_a11y() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    E2E_PIDS+=("$!")
+    # A program started before the bus answers waits on it at start-up.
+    for _ in $(seq 100); do
+        dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
+            >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+# expect_a11y LINE...: each line stands in the accessibility tree, as
+# "role | name | states |" (states: enabled, checked, showing).
+expect_a11y() {
+    local line
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y.py" >"$E2E_DIR/tree" 2>/dev/null
+    for line in "$@"; do
+        grep -qF -- "$line" "$E2E_DIR/tree" || fail "not in the accessibility tree: $line"
+    done
+}
+
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 
 shot() { import -window root "$E2E_DIR/shot.png"; }
@@ -74,14 +115,19 @@ pixel() { convert "$E2E_DIR/shot.png" -format "%[hex:p{$1,$2}]" info: | tr 'A-F'
 # The client area starts where the toolbar's blue starts, below the menu bar.
 find_client() {
     local win=$1 x y
+    local column
     eval "$(xdotool getwindowgeometry --shell "$win")"
-    shot
-    for ((y = Y; y < Y + 80; y++)); do
-        if [ "$(pixel $((X + 3)) "$y")" = "1d4a96" ]; then
+    # The window may be mapped a moment before it is painted.
+    for _ in $(seq 50); do
+        shot
+        column=$(convert "$E2E_DIR/shot.png" -crop "1x80+$((X + 3))+$Y" -depth 8 txt:- | tail -n +2 |
+            grep -n -i '#1d4a96' | head -n1 | cut -d: -f1 || true)
+        if [ -n "$column" ]; then
             CLIENT_X=$X
-            CLIENT_Y=$y
+            CLIENT_Y=$((Y + column - 1))
             return 0
         fi
+        sleep 0.1
     done
     fail "toolbar not found in window $win"
 }

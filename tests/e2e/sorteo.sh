@@ -33,6 +33,8 @@ expect_eq "$(count_numbers 2 ff0000)" 0 "red numbers on board 2"
 expect_eq "$(count_stars 1 ff0000)" 2 "red stars on board 1"
 button_enabled || fail "button still disabled after the draw"
 expect_eq "$(xdotool getwindowname "$win")" "Quelvar - ''Nueva apuesta''" "caption"
+expect_a11y "menu item | Guardar apuesta | enabled |" "menu item | Guardar apuesta como | enabled |" \
+    "menu item | Cerrar | enabled |" "menu item | Borrar apuestas | enabled |"
 pass "one press fills bet 1"
 
 # "Guardar apuesta" is enabled now: its shortcut opens the save-as dialog.

@@ -12,10 +12,21 @@ FIRST=$LAST_PID
 win=$(wait_window "$MAIN" "$FIRST") || fail "main window did not appear"
 find_client "$win"
 pass "main window at $CLIENT_X,$CLIENT_Y"
+expect_a11y "frame | Quelvar - ''Nueva apuesta'' |" \
+    "menu item | Abrir apuesta | enabled |" "menu item | Guardar apuesta |  |" \
+    "menu item | Guardar apuesta como |  |" "menu item | Cerrar |  |" "menu item | Salir | enabled |" \
+    "menu item | Apuestas sencillas | enabled,checked |" "menu item | Apuesta múltiple | enabled |" \
+    "menu item | Apuesta aleatoria | enabled,checked |" "menu item | Apuesta manual | enabled |" \
+    "menu item | Borrar apuestas |  |" "menu item | Imprimir boleto |  |" "menu item | Acerca de... | enabled |" \
+    "push button | APUESTAS SENCILLAS | enabled,showing |"
+pass "start-up menus"
 
 # Random filling is on: the first click asks to switch to manual filling.
 click_number 1 7
 wait_window "$BOX" "$FIRST" >/dev/null || fail "no random-mode prompt"
+settle
+expect_a11y "label | Desea habilitar la modalidad\nApuesta manual? |" "push button | Sí |" "push button | No |" \
+    "push button | Cancelar |"
 xdotool key Return
 wait_gone "$BOX" || fail "prompt did not close"
 click_number 1 12
@@ -45,6 +56,8 @@ pass "cell deselected"
 launch "$APP"
 SECOND=$LAST_PID
 wait_window "$BOX" "$SECOND" >/dev/null || fail "second start showed no message"
+settle
+expect_a11y "label | Ya se esta ejecutando una instancia de Quelvar |" "push button | Aceptar |"
 [ -z "$(xdotool search --all --onlyvisible --pid "$SECOND" --name "$MAIN" 2>/dev/null || true)" ] ||
     fail "second start showed a main window"
 xdotool key Return
