@@ -62,15 +62,20 @@ void FrmBorrar::BorrarApuesta3() { borrarApuesta(3); }
 void FrmBorrar::BorrarApuesta4() { borrarApuesta(4); }
 void FrmBorrar::BorrarApuesta5() { borrarApuesta(5); }
 
+// The free look for board n's number cells, then its star cells.
+void FrmBorrar::vaciarTablero(int n) {
+    for (int k = 1; k <= NumerosPorTablero; ++k)
+        frm.tablero[n].lblNral[k].aplicar(LookLibre);
+    for (int k = 1; k <= EstrellasPorTablero; ++k)
+        frm.tablero[n].lblEstrella[k].aplicar(LookLibre);
+}
+
 void FrmBorrar::borrarApuesta(int n) {
     for (int s = 1; s <= NumerosPorApuesta; ++s)
         m.Numeros[n][s] = "";
     for (int s = 1; s <= EstrellasPorApuesta; ++s)
         m.Estrellas[n][s] = "";
-    for (int k = 1; k <= NumerosPorTablero; ++k)
-        frm.tablero[n].lblNral[k].aplicar(LookLibre);
-    for (int k = 1; k <= EstrellasPorTablero; ++k)
-        frm.tablero[n].lblEstrella[k].aplicar(LookLibre);
+    vaciarTablero(n);
     ConDatos[n] = false;
 }
 
@@ -79,10 +84,7 @@ void FrmBorrar::borrarMultiple() {
         m.NumerosMultiple[s] = "";
     for (int s = 1; s <= EstrellasPorApuesta; ++s)
         m.Estrellas[1][s] = "";
-    for (int k = 1; k <= NumerosPorTablero; ++k)
-        frm.tablero[1].lblNral[k].aplicar(LookLibre);
-    for (int k = 1; k <= EstrellasPorTablero; ++k)
-        frm.tablero[1].lblEstrella[k].aplicar(LookLibre);
+    vaciarTablero(1);
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
         frm.lblApmul[k].aplicar(LookLibre);
     m.CantidadMultiple = 0;

@@ -36,6 +36,7 @@ public:
 private:
     void borrarApuesta(int n);
     void borrarMultiple();
+    void vaciarTablero(int n);
     void Unload() { abierto = false; }
 
     Module1& m;
