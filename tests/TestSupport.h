@@ -74,6 +74,39 @@ inline QString dumpCells(const FrmQuelvar& f) {
     return out.join(' ');
 }
 
+// Cells whose look disagrees with the slots of the current shape: a cell is
+// selected exactly when a slot of its bet names it, and nothing is lit. In
+// the multiple shape board 1 shows every multiple slot and the other boards
+// show nothing. Empty when all agree.
+inline QString looksAgainstSlots(const FrmQuelvar& f, const Module1& m) {
+    QStringList wrong;
+    auto check = [&](const Celda& c, bool held, const QString& name) {
+        if (c.seleccionada() != held || !(c.seleccionada() || c.libre())) wrong << name;
+    };
+    const bool multiple = f.mnuApMul.Checked;
+    for (int b = 1; b <= Apuestas; ++b) {
+        for (int k = 1; k <= NumerosPorTablero; ++k) {
+            bool held = false;
+            const std::string caption = f.tablero[b].lblNral[k].Caption;
+            if (!multiple)
+                for (int s = 1; s <= NumerosPorApuesta; ++s)
+                    held = held || m.Numeros[b][s].matches(caption);
+            else if (b == 1)
+                for (int s = 1; s <= MaximoMultiple; ++s)
+                    held = held || m.NumerosMultiple[s].matches(caption);
+            check(f.tablero[b].lblNral[k], held, QStringLiteral("%1.%2").arg(b).arg(k));
+        }
+        for (int k = 1; k <= EstrellasPorTablero; ++k) {
+            bool held = false;
+            if (!multiple || b == 1)
+                for (int s = 1; s <= EstrellasPorApuesta; ++s)
+                    held = held || m.Estrellas[b][s].matches(f.tablero[b].lblEstrella[k].Caption);
+            check(f.tablero[b].lblEstrella[k], held, QStringLiteral("%1*%2").arg(b).arg(k));
+        }
+    }
+    return wrong.join(' ');
+}
+
 } // namespace quelvar::test
 
 // Asserts one recorded message box exactly; every box here is titled Quelvar.

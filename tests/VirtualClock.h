@@ -2,6 +2,8 @@
 
 #include "window/FrmQuelvar.h"
 
+#include <QTest>
+
 #include <array>
 #include <cmath>
 #include <vector>
@@ -69,7 +71,8 @@ public:
     // Runs while the predicate holds, checking it after every tick.
     template <typename Check> int runChecking(Check check, int limit = 100000) {
         int ticks = 0;
-        while (ticks < limit && step()) {
+        // A failed check ends the run: one report, not thousands.
+        while (ticks < limit && !QTest::currentTestFailed() && step()) {
             ++ticks;
             check();
         }

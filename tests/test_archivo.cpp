@@ -224,17 +224,26 @@ private slots:
         QCOMPARE_ERROR(s.desk.boxes[0], "Error: 5 Llamada a procedimiento o argumento no válidos",
                        "mnuGuardarComo_Click");
         QCOMPARE(q(s.f.Caption), QStringLiteral("Quelvar - ''Nueva apuesta''"));
-        QVERIFY(s.m.ArchivoActual.empty());
+        // Later saves go where the ticket was written.
+        QCOMPARE(q(s.m.ArchivoActual), QStringLiteral("/d/x.q"));
         QVERIFY(s.m.Modificado);
 
+        // Opened over a ticket that came from another file: a save must not
+        // write the opened ticket over that one.
         Started t;
+        t.m.ArchivoActual = "/d/otra.qlv";
+        t.desk.files["/d/otra.qlv"] = "0\r\n";
         t.desk.files["/d/abc"] = Bet1;
         t.desk.choose("/d/abc");
         t.desk.answer(MsgAnswer::Ok);
         t.f.mnuAbrir_Click();
         QCOMPARE_ERROR(t.desk.boxes[0], "Error: 5 Llamada a procedimiento o argumento no válidos", "mnuAbrir_Click");
         QCOMPARE(dumpCells(t.f), QStringLiteral("1.3 1.7 1.12 1.25 1.40 1*2 1*9"));
-        QVERIFY(t.m.ArchivoActual.empty());
+        t.m.Modificado = true;
+        t.f.mnuGuardar_Click();
+        QCOMPARE(q(t.desk.files["/d/otra.qlv"]), QStringLiteral("0\r\n"));
+        QCOMPARE(q(t.desk.files["/d/abc"]), q(Bet1));
+        QCOMPARE(q(t.m.ArchivoActual), QStringLiteral("/d/abc"));
     }
 
     void longPathsAreRefused() {

@@ -148,6 +148,12 @@ private slots:
         d.Form_Activate();
         QVERIFY(d.abierto);
         QCOMPARE(boxes(d), QStringLiteral("-o -o -o -o -o"));
+        // No box can be checked, yet "Aceptar" still drops the size.
+        s.f.lblApmul_Click(8);
+        d.Form_Activate();
+        d.cmdAceptar_Click();
+        QCOMPARE(s.m.CantidadMultiple, 0);
+        QCOMPARE(dumpCells(s.f), QString());
     }
 
     void aboutBox() {

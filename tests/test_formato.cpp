@@ -78,6 +78,9 @@ private slots:
         QTest::newRow("multiple missing its stars")
             << crlf({"6", "1", "2", "3", "4", "5", "6"}) << 2 << 9 << "M6:1,2,3,4,5,6,,,,/,"
             << "1.1 1.2 1.3 1.4 1.5 1.6 #6" << true;
+        // 5.4 would round to a size of 5, which a save writes as simple bets.
+        QTest::newRow("multiple count below six")
+            << crlf({"5.4", "1", "2", "3", "4", "5", "1", "2"}) << 2 << 9 << Empty << "" << true;
         QTest::newRow("count above a byte") << crlf({"300", "1"}) << 2 << 6 << Empty << "" << true;
         QTest::newRow("huge count") << QByteArray(5000, '9') << 2 << 6 << Empty << "" << true;
         QTest::newRow("vanishing count") << crlf({"0.000000001e-400"}) << 0 << 0 << Empty << "" << true;

@@ -156,12 +156,25 @@ private slots:
 
     void reducingTheSize_data() {
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << int(MsgAnswer::Yes);
-        QTest::newRow("no") << int(MsgAnswer::No);
+        QTest::addColumn<int>("deselect"); // a number taken back before the size changes, 0 none
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("yes") << int(MsgAnswer::Yes) << 0 << "M6:11,22,33,44,5,16,,,,/,"
+                             << "1.5 1.11 1.16 1.22 1.33 1.44 #6";
+        QTest::newRow("no") << int(MsgAnswer::No) << 0 << ""
+                            << "";
+        // Every number past the new size counts, not only the leading ones.
+        QTest::newRow("yes, a gap before the size") << int(MsgAnswer::Yes) << 22 << "M6:11,,33,44,5,16,,,,/,"
+                                                    << "1.5 1.11 1.16 1.33 1.44 #6";
     }
     void reducingTheSize() {
         QFETCH(int, answer);
+        QFETCH(int, deselect);
+        QFETCH(QString, held);
+        QFETCH(QString, cells);
         Multiple m(8, {11, 22, 33, 44, 5, 16, 27, 38});
+        if (deselect) m.f.lblNral_Click(deselect);
+        m.m.Modificado = false;
         const QString before = dumpSlots(m.f, m.m);
         m.desk.answer(MsgAnswer(answer));
         m.f.lblApmul_Click(6);
@@ -170,11 +183,44 @@ private slots:
             QCOMPARE(dumpSlots(m.f, m.m), before);
             QCOMPARE(m.m.CantidadMultiple, 8);
             QVERIFY(m.f.lblApmul[8].seleccionada());
+            QVERIFY(!m.m.Modificado);
             return;
         }
-        QCOMPARE(dumpSlots(m.f, m.m), QStringLiteral("M6:11,22,33,44,5,16,,,,/,"));
-        QCOMPARE(dumpCells(m.f), QStringLiteral("1.5 1.11 1.16 1.22 1.33 1.44 #6"));
+        QCOMPARE(dumpSlots(m.f, m.m), held);
+        QCOMPARE(dumpCells(m.f), cells);
         QCOMPARE(m.m.CantidadMultipleFijada, 6);
+        QVERIFY(m.m.Modificado); // the numbers freed are a change to save
+    }
+
+    // The size is part of what a save writes: changing it is a change.
+    void sizeClicksMarkTheTicket_data() {
+        QTest::addColumn<bool>("multiple");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("another size") << true << 9 << true;
+        QTest::newRow("the size dropped") << true << 7 << true;
+        QTest::newRow("simple bets: only recorded") << false << 9 << false;
+    }
+    void sizeClicksMarkTheTicket() {
+        QFETCH(bool, multiple);
+        QFETCH(int, size);
+        QFETCH(bool, marked);
+        Started s;
+        s.desk.files["/d/m.qlv"] = "7\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n\r\n\r\n\r\n";
+        if (multiple) {
+            s.desk.choose("/d/m.qlv");
+            s.f.mnuAbrir_Click();
+            QCOMPARE(s.m.CantidadMultiple, 7);
+        }
+        QVERIFY(!s.m.Modificado);
+        s.f.mnuGuardar.Enabled = false;
+        s.f.lblApmul_Click(size);
+        QCOMPARE(s.m.Modificado, marked);
+        QCOMPARE(s.f.mnuGuardar.Enabled, marked);
+        if (!multiple) return;
+        s.desk.answer(MsgAnswer::Ok); // a dropped size is asked for again before saving
+        s.f.mnuGuardar_Click();
+        if (size == 9) QCOMPARE(q(s.desk.files["/d/m.qlv"]).section("\r\n", 0, 0), QStringLiteral("9"));
     }
 
     void droppingTheSize() {

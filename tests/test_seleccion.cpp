@@ -298,6 +298,29 @@ private slots:
         QVERIFY(!s.m.Modificado);
     }
 
+    // Boards 2 to 5 hold no part of a multiple bet.
+    void otherBoardsAreDeadInMultipleMode() {
+        Started s;
+        s.f.mnuApMul_Click();
+        s.f.lblApmul_Click(6);
+        s.manual();
+        s.f.lblEstrella_Click(3);
+        s.f.lblEstrella_Click(4);
+        s.lock();
+        s.m.Modificado = false;
+        const QString held = dumpSlots(s.f, s.m);
+        for (int b = 2; b <= Apuestas; ++b) {
+            s.f.clickNumero(b, 7);
+            s.f.clickEstrella(b, 5);
+        }
+        QCOMPARE(dumpCells(s.f), QStringLiteral("1*3 1*4 #6"));
+        QCOMPARE(dumpSlots(s.f, s.m), held);
+        QCOMPARE(s.m.ApuestaActual, 1);
+        QVERIFY(s.lockedAsBefore());
+        QVERIFY(!s.m.Modificado);
+        QVERIFY(s.desk.boxes.empty());
+    }
+
     void litCellIsNeitherFreeNorSelected() {
         Started s;
         s.manual();

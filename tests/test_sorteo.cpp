@@ -373,22 +373,110 @@ private slots:
         QCOMPARE(count(s.f, 1, &Celda::iluminada), 0);
     }
 
-    void shrinkingTheSizeMidDrawKeepsCellsTrue() {
+    // User events and ticks around a multiple draw. Every event goes the way
+    // the window delivers it: menu commands only while enabled, the button
+    // only while enabled. Each tick is checked: the position stays on the
+    // board and a running number draw keeps its lock.
+    void eventsAroundADraw_data() {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<int>("numbers"); // filled multiple slots at the end
+        QTest::addColumn<int>("stars");   // filled stars of bet 1 at the end
+        QTest::addColumn<bool>("button");
+        auto row = [](const char* name, const char* events, int numbers, int stars, bool button) {
+            QTest::newRow(name) << QString::fromLatin1(events).split(' ') << numbers << stars << button;
+        };
+        row("smaller size already full ends the sweep", "F6 size 10 press drawn 8 ticks 20 yes size 6", 6, 2, false);
+        row("size of what is drawn ends the sweep", "F6 size 10 press drawn 8 ticks 20 size 8", 8, 2, false);
+        row("a size change keeps the lock", "F6 size 9 press ticks 10 size 8 locked", 8, 2, false);
+        row("no second press after a size change", "F6 size 6 press size 8 press size 8 tick", 0, 0, true);
+        row("the position stays on the board", "F6 size 10 press at 50 size 9 press", 9, 2, false);
+        row("no old sweep in a new simple draw", "F6 manual size 6 press ticks 5 size 7 F5 press ticks 3", 7, 2, false);
+        row("stars completed by hand in a white phase",
+            "F6 manual size 6 num 1 num 2 num 3 num 4 num 5 num 6 star 7 "
+            "press tick tick star 4",
+            6, 2, true);
+        row("the multiple bet's stars go to bet 1", "press idle press idle open press", 6, 2, false);
+    }
+    void eventsAroundADraw() {
+        QFETCH(QStringList, events);
+        QFETCH(int, numbers);
+        QFETCH(int, stars);
+        QFETCH(bool, button);
         Started s;
-        s.f.mnuApMul_Click();
-        s.f.lblApmul_Click(10);
+        s.desk.files["/m6.qlv"] = "6\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n\r\n\r\n";
         VirtualClock clock(s.f);
-        s.f.cmdApuesta_Click();
-        while (s.m.NumerosMultiple[8].isFree())
+        auto checkTick = [&] {
+            QVERIFY(s.m.CeldaSorteo >= 0 && s.m.CeldaSorteo <= 51);
+            const bool numbersRunning =
+                s.f.Timer2.Enabled || s.f.Timer3.Enabled || s.f.Timer5.Enabled || s.f.Timer6.Enabled;
+            if (numbersRunning) QVERIFY(s.m.LlenandoNumeros && !s.f.cmdApuesta.Enabled);
+        };
+        auto tick = [&] {
             QVERIFY(clock.step());
-        s.desk.answer(MsgAnswer::Yes);
-        s.f.lblApmul_Click(6);
-        QCOMPARE(s.desk.boxes.size(), std::size_t(1));
-        clock.runUntilIdle();
-        verifyNumbers(s.f, s.m.NumerosMultiple.data(), 6, 1);
-        for (int i = 7; i <= 10; ++i)
-            QVERIFY(s.m.NumerosMultiple[i].isFree());
-        verifyStars(s.f, s.m, 1, 1);
+            checkTick();
+        };
+        auto filled = [&] {
+            int n = 0;
+            for (int i = 1; i <= MaximoMultiple; ++i)
+                n += !s.m.NumerosMultiple[i].isFree();
+            return n;
+        };
+        for (int i = 0; i < events.size(); ++i) {
+            const QString e = events[i];
+            auto arg = [&] { return events[++i].toInt(); };
+            if (e == "F5") {
+                s.f.menuClick(Menu::mnuApSen);
+            } else if (e == "F6") {
+                s.f.menuClick(Menu::mnuApMul);
+            } else if (e == "manual") {
+                s.f.menuClick(Menu::mnuApManual);
+            } else if (e == "size") {
+                s.f.lblApmul_Click(arg());
+            } else if (e == "num") {
+                s.f.clickNumero(1, arg());
+            } else if (e == "star") {
+                s.f.clickEstrella(1, arg());
+            } else if (e == "press") {
+                if (s.f.cmdApuesta.Enabled) s.f.cmdApuesta_Click();
+            } else if (e == "yes") {
+                s.desk.answer(MsgAnswer::Yes);
+            } else if (e == "open") {
+                s.desk.answer(MsgAnswer::No); // the drawn bets are not saved
+                s.desk.choose("/m6.qlv");
+                s.f.menuClick(Menu::mnuAbrir);
+            } else if (e == "tick") {
+                tick();
+            } else if (e == "ticks") {
+                for (int n = arg(); n > 0 && !QTest::currentTestFailed(); --n)
+                    tick();
+            } else if (e == "drawn") {
+                const int n = arg();
+                while (filled() < n && !QTest::currentTestFailed())
+                    tick();
+            } else if (e == "at") {
+                const int cell = arg();
+                while (s.m.CeldaSorteo != cell && !QTest::currentTestFailed())
+                    tick();
+            } else if (e == "idle") {
+                QVERIFY(clock.runChecking(checkTick, 20000) < 20000);
+            } else if (e == "locked") {
+                QVERIFY(s.lockedAsBefore());
+            } else {
+                QFAIL(qPrintable("unknown event " + e));
+            }
+            clock.sync();
+        }
+        QVERIFY2(clock.runChecking(checkTick, 20000) < 20000, "the draw never ends");
+        QVERIFY(timersIdle(s.f) && !s.f.Timer1.Enabled);
+        QVERIFY(!s.m.LlenandoNumeros && !s.m.LlenandoEstrellas);
+        QCOMPARE(s.m.CeldaSorteo, 0);
+        QCOMPARE(s.m.PasoEstrellas, 0);
+        QCOMPARE(looksAgainstSlots(s.f, s.m), QString());
+        QCOMPARE(filled(), numbers);
+        QCOMPARE(int(!s.m.Estrellas[1][1].isFree()) + int(!s.m.Estrellas[1][2].isFree()), stars);
+        QCOMPARE(s.f.cmdApuesta.Enabled, button);
+        QVERIFY(s.f.BarraActiva && s.f.mnuArchivo.Enabled);
+        QVERIFY(s.desk.answers.empty());
     }
 
     // 100 000 bets from the clock-seeded source: every number and star comes

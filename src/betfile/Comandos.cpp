@@ -69,13 +69,14 @@ bool FrmQuelvar::GuardarComo() {
         informarError(written.code, written.description, titulo);
         return false;
     }
+    // Written: later saves go to this file even if its name fails below.
+    m.ArchivoActual = *path;
     const std::string name = nombreDeArchivo(*path);
     if (utf8::length(name) < LongitudExtension) {
         informarError(errores::ArgumentoNoValido.code, errores::ArgumentoNoValido.description, titulo);
         return false;
     }
     Caption = textos::PrefijoTitulo + utf8::dropBack(name, LongitudExtension);
-    m.ArchivoActual = *path;
     m.Modificado = false;
     return true;
 }
@@ -139,6 +140,9 @@ void FrmQuelvar::mnuAbrir_Click() {
     mnuAyuda.Enabled = true;
     mnuBorrar.Enabled = true;
     mnuCerrar.Enabled = true;
+    // The ticket now comes from this file, whatever its name makes of the
+    // caption: a save must go back to it.
+    m.ArchivoActual = *path;
     const std::string name = nombreDeArchivo(*path);
     if (utf8::length(name) < LongitudExtension) {
         informarError(errores::ArgumentoNoValido.code, errores::ArgumentoNoValido.description, titulo);
@@ -146,7 +150,6 @@ void FrmQuelvar::mnuAbrir_Click() {
     }
     Caption = textos::PrefijoTitulo + std::string(textos::Comillas) + utf8::dropBack(name, LongitudExtension) +
               textos::Comillas;
-    m.ArchivoActual = *path;
 }
 
 void FrmQuelvar::mnuCerrar_Click() {

@@ -99,6 +99,9 @@ FrmQuelvar::Lectura FrmQuelvar::LeerApuesta(const std::string& text) {
     const double rounded = std::nearbyint(*count);
     if (!(rounded <= MaximoByte)) return fallo(errores::Desbordamiento);
     const int size = static_cast<int>(rounded);
+    // A count such as 5.4 rounds to a size no multiple bet has, which a
+    // save would then write as simple bets.
+    if (size < MinimoMultiple) return fallo(errores::Subindice);
     m.CantidadMultiple = static_cast<std::uint8_t>(size);
     mnuApSen.Checked = false;
     mnuApMul.Checked = true;

@@ -91,14 +91,13 @@ void FrmQuelvar::lblApmul_Click(int Index) {
         m.CantidadMultipleFijada = static_cast<std::uint8_t>(k);
         return;
     }
-    int n = MaximoMultiple;
-    for (int i = 1; i <= MaximoMultiple; ++i) {
-        if (m.NumerosMultiple[i].isFree()) {
-            n = i - 1;
-            break;
-        }
-    }
-    if (n > k) {
+    const int antes = m.CantidadMultiple;
+    // Every filled slot past the new size counts, not only the leading run:
+    // a number kept out of sight would still be shown and never saved.
+    bool sobran = false;
+    for (int i = k + 1; i <= MaximoMultiple; ++i)
+        sobran = sobran || !m.NumerosMultiple[i].isFree();
+    if (sobran) {
         if (desktop.messageBox(textos::ReducirApuesta, MsgButtons::YesNo, MsgIcon::Information, textos::Titulo) !=
             MsgAnswer::Yes)
             return;
@@ -110,9 +109,14 @@ void FrmQuelvar::lblApmul_Click(int Index) {
             m.NumerosMultiple[i] = "";
     }
     m.CantidadMultiple = static_cast<std::uint8_t>(k);
+    // The size is part of what a save writes.
+    auto marcarSiCambio = [&] {
+        if (sobran || m.CantidadMultiple != antes) marcarModificado();
+    };
     if (lblApmul[k].seleccionada()) {
         lblApmul[k].aplicar(LookLibre);
         m.CantidadMultiple = 0;
+        marcarSiCambio();
         return;
     }
     for (int i = MinimoMultiple; i <= MaximoMultiple; ++i)
@@ -127,12 +131,16 @@ void FrmQuelvar::lblApmul_Click(int Index) {
         }
     }
     if (!numerosCompletos || m.Estrellas[1][1].isFree() || m.Estrellas[1][2].isFree()) {
-        cmdApuesta.Enabled = true;
-        liberarVentana();
+        // A running draw keeps its lock; its own end gives the window back.
+        if (!m.LlenandoNumeros) {
+            cmdApuesta.Enabled = true;
+            liberarVentana();
+        }
     } else {
         cmdApuesta.Enabled = false;
     }
     m.CantidadMultipleFijada = static_cast<std::uint8_t>(k);
+    marcarSiCambio();
 }
 
 void FrmQuelvar::Timer1_Timer() {

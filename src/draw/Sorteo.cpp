@@ -3,6 +3,8 @@
 
 #include "window/FrmQuelvar.h"
 
+#include <algorithm>
+
 namespace quelvar {
 
 namespace {
@@ -42,12 +44,55 @@ void FrmQuelvar::liberarSinBoton() {
     liberarVentana();
 }
 
+// The bet whose stars the star step works on: the multiple bet keeps its
+// stars in bet 1, whatever board was current before.
+int FrmQuelvar::apuestaEstrellas() const { return mnuApMul.Checked ? 1 : m.ApuestaActual; }
+
+void FrmQuelvar::apagarTablero(int b) {
+    for (int k = 1; k <= NumerosPorTablero; ++k)
+        if (tablero[b].lblNral[k].iluminada()) tablero[b].lblNral[k].aplicar(LookLibre);
+}
+
+// Shows bet b's stars exactly as the bet holds them.
+void FrmQuelvar::pintarEstrellas(int b) {
+    for (int k = 1; k <= EstrellasPorTablero; ++k) {
+        Celda& c = tablero[b].lblEstrella[k];
+        bool elegida = false;
+        for (int s = 1; s <= EstrellasPorApuesta; ++s)
+            elegida = elegida || m.Estrellas[b][s].matches(c.Caption);
+        c.aplicar(elegida ? LookSeleccionada : LookLibre);
+    }
+}
+
+// However the star step ends, the blink must not outlive it.
+void FrmQuelvar::terminarPasoEstrellas() {
+    const int b = apuestaEstrellas();
+    Timer4.habilitar(false);
+    if (b >= 1 && b <= Apuestas) pintarEstrellas(b);
+    m.PasoEstrellas = 0;
+    m.FaltanEstrellas = false;
+}
+
+// Ends whatever draw runs: no timer of it may tick into a later one, no cell
+// stays lit and the cells take clicks again. The window's menus and button
+// are left to the caller.
+void FrmQuelvar::terminarSorteo() {
+    for (Temporizador* t : {&Timer2, &Timer3, &Timer5, &Timer6})
+        t->habilitar(false);
+    if (Timer4.Enabled) terminarPasoEstrellas();
+    for (int b = 1; b <= Apuestas; ++b)
+        apagarTablero(b);
+    m.CeldaSorteo = 0;
+    m.LlenandoNumeros = false;
+    m.LlenandoEstrellas = false;
+}
+
 // One step of the highlight over board b. At the end of a pass the sweep
 // timer stops and the draw timer starts; returns whether the pass goes on.
 bool FrmQuelvar::pasoBarrido(int b, Temporizador& barrido, Temporizador& sorteo) {
-    const int p = m.CeldaSorteo + 1;
+    const int p = std::min(m.CeldaSorteo + 1, FinDePasada);
     m.CeldaSorteo = static_cast<std::int16_t>(p);
-    if (p == FinDePasada) {
+    if (p >= FinDePasada) {
         if (Celda* c = celdaNumero(b, NumerosPorTablero); c && c->iluminada()) c->aplicar(LookLibre);
         m.CeldaSorteo = 0;
         barrido.habilitar(false);
@@ -78,6 +123,11 @@ int FrmQuelvar::sortearNuevo(const Slot* fila, int hasta, int maximo) {
     return v;
 }
 
+// The position never leaves 0..51, whoever calls.
+void FrmQuelvar::avanzarCelda() {
+    if (m.CeldaSorteo < FinDePasada) ++m.CeldaSorteo;
+}
+
 void FrmQuelvar::cmdApuesta_Click() {
     if (cmdApuesta.Caption == textos::BotonSencillas) {
         bloqueoSorteo();
@@ -101,7 +151,7 @@ void FrmQuelvar::cmdApuesta_Click() {
         }
         m.ApuestaActual = static_cast<std::uint8_t>(n);
         m.Repetido = true;
-        ++m.CeldaSorteo;
+        avanzarCelda();
         if (Celda* c = celdaNumero(m.ApuestaActual, m.CeldaSorteo); c && c->libre()) c->aplicar(LookIluminada);
         Timer2.habilitar(true);
         marcarModificado();
@@ -117,9 +167,12 @@ void FrmQuelvar::cmdApuesta_Click() {
         desktop.messageBox(textos::FaltaCantidad, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
         Timer1.habilitar(true);
     } else {
+        // A star step still blinking from a bet that was complete before
+        // its size grew would end in the middle of this draw.
+        if (Timer4.Enabled) terminarPasoEstrellas();
         bloqueoSorteo();
         m.Repetido = true;
-        ++m.CeldaSorteo;
+        avanzarCelda();
         if (Celda* c = celdaNumero(1, m.CeldaSorteo); c && c->libre()) c->aplicar(LookIluminada);
         Timer5.habilitar(true);
         marcarModificado();
@@ -136,9 +189,8 @@ void FrmQuelvar::Timer2_Timer() {
 // Draws one number of a simple bet.
 void FrmQuelvar::Timer3_Timer() {
     const int b = m.ApuestaActual;
-    // An extra sweep tick may have come first and left these two lit.
-    if (Celda* c = celdaNumero(b, m.CeldaSorteo); c && c->iluminada()) c->aplicar(LookLibre);
-    if (Celda* c = celdaNumero(b, 1); c && c->iluminada()) c->aplicar(LookLibre);
+    // An extra sweep tick may have come first and left two cells lit.
+    apagarTablero(b);
     Timer2.habilitar(false);
     Timer3.habilitar(false);
 
@@ -163,9 +215,11 @@ void FrmQuelvar::Timer3_Timer() {
 // The star step: the bet's nine stars blink twice, then the missing ones are
 // drawn.
 void FrmQuelvar::Timer4_Timer() {
-    const int b = m.ApuestaActual;
+    const int b = apuestaEstrellas();
     if (!hayLibre(m.Estrellas[b], EstrellasPorApuesta)) {
-        Timer4.habilitar(false);
+        // Completed by hand during the blink: the cells may be in a phase
+        // that hides a chosen star.
+        terminarPasoEstrellas();
         return;
     }
     ++m.PasoEstrellas;
@@ -211,17 +265,32 @@ void FrmQuelvar::Timer4_Timer() {
 // there is nothing left to draw into, so the draw ends and the window is
 // given back.
 void FrmQuelvar::cortarSorteoMultiple() {
-    if (Celda* c = celdaNumero(1, m.CeldaSorteo); c && c->iluminada()) c->aplicar(LookLibre);
-    m.CeldaSorteo = 0;
-    Timer5.habilitar(false);
-    Timer6.habilitar(false);
+    terminarSorteo();
     liberarConBoton(false);
+}
+
+// The multiple bet's numbers are complete: its stars come next, and the
+// window is given back with the button disabled.
+void FrmQuelvar::numerosMultipleCompletos() {
+    Timer4.habilitar(true);
+    if (!hayLibre(m.Estrellas[1], EstrellasPorApuesta)) liberarConBoton(false);
+    liberarSinBoton();
 }
 
 // One sweep step over board 1 for the multiple bet.
 void FrmQuelvar::Timer5_Timer() {
     if (m.CantidadMultiple == 0) {
         cortarSorteoMultiple();
+        return;
+    }
+    if (!hayLibre(m.NumerosMultiple, m.CantidadMultiple)) {
+        // The size was made smaller mid-pass and what is there fills it:
+        // sweeping on would never end.
+        Timer5.habilitar(false);
+        Timer6.habilitar(false);
+        apagarTablero(1);
+        m.CeldaSorteo = 0;
+        numerosMultipleCompletos();
         return;
     }
     // Unlike the simple bets' sweep, nothing is lit again at the pass end.
@@ -235,7 +304,9 @@ void FrmQuelvar::Timer6_Timer() {
         return;
     }
     if (m.CeldaSorteo == 0) m.CeldaSorteo = 1;
-    if (Celda* c = celdaNumero(1, m.CeldaSorteo); c && c->iluminada()) c->aplicar(LookLibre);
+    // Every lit cell, not only the one at the position: a pass cut short by
+    // a size change may have left another.
+    apagarTablero(1);
     Timer5.habilitar(false);
     Timer6.habilitar(false);
 
@@ -256,9 +327,7 @@ void FrmQuelvar::Timer6_Timer() {
         cmdApuesta_Click();
         return;
     }
-    Timer4.habilitar(true);
-    if (!hayLibre(m.Estrellas[1], EstrellasPorApuesta)) liberarConBoton(false);
-    liberarSinBoton();
+    numerosMultipleCompletos();
 }
 
 } // namespace quelvar

@@ -142,8 +142,9 @@ void FrmQuelvar::clickNumeroTablero1(int index) {
     }
 }
 
+// Boards 2 to 5 hold no part of a multiple bet: there they do nothing.
 void FrmQuelvar::clickNumeroTableroN(int n, int index) {
-    if (m.LlenandoNumeros) return;
+    if (m.LlenandoNumeros || mnuApMul.Checked) return;
     if (algunoLibre(m.Numeros[n - 1], NumerosPorApuesta)) return;
     preguntarModoManual();
     if (mnuApManual.Checked) {
@@ -167,7 +168,7 @@ void FrmQuelvar::clickEstrellaTablero1(int index) {
 }
 
 void FrmQuelvar::clickEstrellaTableroN(int n, int index) {
-    if (m.LlenandoEstrellas) return;
+    if (m.LlenandoEstrellas || mnuApMul.Checked) return;
     if (algunoLibre(m.Estrellas[n - 1], EstrellasPorApuesta)) return;
     preguntarModoManual();
     if (mnuApManual.Checked) {

@@ -80,6 +80,8 @@ void FrmBorrar::borrarApuesta(int n) {
 }
 
 void FrmBorrar::borrarMultiple() {
+    // The unlocked star step may still be blinking over the bet.
+    frm.terminarSorteo();
     for (int s = 1; s <= MaximoMultiple; ++s)
         m.NumerosMultiple[s] = "";
     for (int s = 1; s <= EstrellasPorApuesta; ++s)
@@ -98,8 +100,9 @@ void FrmBorrar::cmdAceptar_Click() {
         if (Check[3].Value == Marcada) BorrarApuesta3();
         if (Check[4].Value == Marcada) BorrarApuesta4();
         if (Check[5].Value == Marcada) BorrarApuesta5();
-    } else if (frm.mnuApMul.Checked && Check[1].Value == Marcada) {
-        // An unchecked box means the user chose to keep the bet.
+    } else if (frm.mnuApMul.Checked && (Check[1].Value == Marcada || !ConDatos[1])) {
+        // An unchecked box means the user chose to keep the bet; an empty
+        // bet has no box to check, yet its size can still be dropped.
         borrarMultiple();
     }
     m.Modificado = true;

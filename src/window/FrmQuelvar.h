@@ -173,6 +173,9 @@ public:
     void habilitarMenusBoleto();
     void marcarModificado();
     bool enfocarBoton(); // false when the button cannot take the focus
+    // Ends a running draw, star step included (the ticket is about to be
+    // emptied or replaced).
+    void terminarSorteo();
 
 private:
     void clickNumeroTablero1(int index);
@@ -197,6 +200,12 @@ private:
     void liberarConBoton(bool foco);
     void liberarSinBoton();
     void cortarSorteoMultiple();
+    void numerosMultipleCompletos();
+    void terminarPasoEstrellas();
+    void pintarEstrellas(int b);
+    void apagarTablero(int b);
+    int apuestaEstrellas() const;
+    void avanzarCelda();
     bool pasoBarrido(int tablero, Temporizador& barrido, Temporizador& sorteo);
     int sortearNuevo(const Slot* fila, int hasta, int maximo);
     Celda* celdaNumero(int tablero, int k);
