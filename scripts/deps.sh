@@ -12,4 +12,5 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-liberation2)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-liberation2
+    shared-mime-info)

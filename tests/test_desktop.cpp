@@ -1,14 +1,19 @@
 // The real desktop's services: files written in one step, bounded reads,
 // and message boxes with Spanish buttons.
 
+#include "qt/Idioma.h"
 #include "qt/QtDesktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +63,8 @@ public slots:
 class TestDesktop : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { hablarEspanol(); }
+
     void writesAndReplaces() {
         QTemporaryDir dir;
         const QString path = dir.filePath("a.qlv");
@@ -106,13 +113,23 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.qlv"});
     }
 
-    void fullDevice() {
+    // A pipe, a device or a folder is refused before anything is opened:
+    // a pipe with no reader would block the window for good.
+    void writesOnlyRegularFiles() {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo.qlv");
+        QVERIFY(mkfifo(fifo.toLocal8Bit(), 0600) == 0);
+        const QString link = dir.filePath("link.qlv");
+        QVERIFY(QFile::link(fifo, link));
         QtDesktop d;
-        const FileResult r = d.writeFile("/dev/full", Ticket);
-        QVERIFY(!r.ok);
-        QCOMPARE(r.code, 61);
-        QCOMPARE(QString::fromStdString(r.description), QStringLiteral("Disco lleno"));
-        QVERIFY(QFileInfo("/dev/full").isFile() == false); // still the device
+        alarm(20); // a blocked write ends the test instead of hanging it
+        for (const QString& target : {fifo, link, QStringLiteral("/dev/full"), QStringLiteral("/dev/null")}) {
+            const FileResult r = d.writeFile(target.toStdString(), Ticket);
+            QCOMPARE(r.code, 75);
+            QCOMPARE(QString::fromStdString(r.description), QStringLiteral("Error de acceso a la ruta o el archivo"));
+        }
+        alarm(0);
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // still the pipe
     }
 
     void writeErrors() {
@@ -203,11 +220,75 @@ private slots:
         QCOMPARE(catcher.urls[0].toString(), QStringLiteral("mailto:autor@quelvar.example.org?Subject=Quelvar"));
     }
 
+    // Only a live holder of this user counts, wherever the environment
+    // points the runtime and temporary folders.
     void singleInstance() {
-        QtDesktop first;
-        QVERIFY(!first.anotherInstanceRunning());
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+        qputenv("XDG_RUNTIME_DIR", "/proc/no-such-folder");
+        qputenv("TMPDIR", "/no/such/folder");
+        auto first = std::make_unique<QtDesktop>();
+        QVERIFY(!first->anotherInstanceRunning()); // no folder to lock in: starts all the same
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", temp);
         QtDesktop second;
         QVERIFY(second.anotherInstanceRunning());
+        first.reset(); // as if it was killed: its hold goes with it
+        QtDesktop third;
+        QVERIFY(!third.anotherInstanceRunning());
+    }
+
+    // A name in a folder that does not exist is refused by the save dialog
+    // itself, in Qt's Spanish; the dialog stays open.
+    void saveDialogNeedsAnExistingFolder() {
+        QTemporaryDir dir;
+        FileDialog spec;
+        spec.mode = FileDialog::Mode::SaveAs;
+        spec.title = "Guardar como...";
+        spec.filterName = "Quelvar";
+        spec.filterPattern = "*.qlv";
+        spec.initialDir = dir.path().toStdString();
+        spec.defaultSuffix = "qlv";
+        auto dialog = QtDesktop::makeFileDialog(spec, nullptr);
+        dialog->show();
+        QString warning;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            warning = box->text();
+            box->accept();
+        });
+        dialog->selectFile(dir.filePath("nodir/x"));
+        QMetaObject::invokeMethod(dialog.get(), "accept");
+        QVERIFY(warning.contains(dir.filePath("nodir")));
+        QVERIFY2(warning.contains(QStringLiteral("directorio")), qPrintable(warning));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->result(), 0);
+        dialog->selectFile(dir.filePath("x.qlv")); // an existing folder passes
+        QMetaObject::invokeMethod(dialog.get(), "accept");
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    }
+
+    // Dates, numbers and file types of Qt's dialogs are Spanish too.
+    void fileDialogSpeaksSpanish() {
+        QTemporaryDir dir;
+        put(dir.filePath("nota.txt"), "texto");
+        FileDialog spec;
+        spec.initialDir = dir.path().toStdString();
+        auto dialog = QtDesktop::makeFileDialog(spec, nullptr);
+        dialog->setNameFilter("*");
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        QVERIFY(model);
+        // What the list shows goes through the dialog's proxy.
+        QAbstractItemModel* shown = dialog->proxyModel();
+        QVERIFY(shown);
+        const QModelIndex name = dialog->proxyModel()->mapFromSource(model->index(dir.filePath("nota.txt")));
+        QTRY_VERIFY(shown->data(name.siblingAtColumn(3)).toString().size() > 0);
+        const QString type = shown->data(name.siblingAtColumn(2)).toString();
+        const QString date = shown->data(name.siblingAtColumn(3)).toString();
+        const QDateTime when = QFileInfo(dir.filePath("nota.txt")).lastModified();
+        QCOMPARE(date, QLocale(QLocale::Spanish, QLocale::Spain).toString(when, QLocale::ShortFormat));
+        QCOMPARE(type, QStringLiteral("documento de texto sencillo"));
+        QCOMPARE(QFileDialog::tr("&Open"), QStringLiteral("&Abrir"));
     }
 };
 

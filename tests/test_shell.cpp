@@ -2,6 +2,9 @@
 // reaches the widgets.
 
 #include "TestSupport.h"
+#include "qt/Artwork.h"
+#include "qt/Geometry.h"
+#include "qt/Idioma.h"
 #include "qt/MainWindow.h"
 #include "qt/Views.h"
 
@@ -38,6 +41,8 @@ template <typename Check> void onNextDialog(Check check) {
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { hablarEspanol(); }
+
     void clientAreaIsFixed() {
         Started s;
         MainWindow w(s.prog);
@@ -78,6 +83,137 @@ private slots:
         QCOMPARE(board->hitTest(QPointF(0.5, 0.5)).kind, BoardView::Hit::None);
     }
 
+    // A cell of 13 x 14 pixels takes exactly those: its right and bottom
+    // edges belong to the pixels beyond, at any scale.
+    void cellsTakeExactlyTheirPixels_data() {
+        QTest::addColumn<int>("kind"); // 0 number, 1 star, 2 size
+        QTest::addColumn<qreal>("dx");
+        QTest::addColumn<qreal>("dy");
+        QTest::addColumn<bool>("hit");
+        for (int kind = 0; kind < 3; ++kind) {
+            const char* name[] = {"number", "star", "size"};
+            auto row = [&](const char* where, qreal dx, qreal dy, bool hit) {
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(name[kind], where))) << kind << dx << dy << hit;
+            };
+            row("top left", 0, 0, true);
+            row("last pixel", 12, 13, true);
+            row("last device pixel at 2x", 12.5, 13.5, true);
+            row("right edge", 13, 6, false);
+            row("bottom edge", 6, 14, false);
+            row("above", 6, -0.5, false);
+        }
+    }
+    void cellsTakeExactlyTheirPixels() {
+        QFETCH(int, kind);
+        QFETCH(qreal, dx);
+        QFETCH(qreal, dy);
+        QFETCH(bool, hit);
+        Started s;
+        MainWindow w(s.prog);
+        using namespace layout;
+        if (kind == 2) {
+            const QPointF corner = rectF(celdaTamano(6)).topLeft();
+            QCOMPARE(w.sizeChooser()->hitTest(corner + QPointF(dx, dy)), hit ? 6 : 0);
+            return;
+        }
+        QRectF cell = rectF(celdaNumero(23));
+        if (kind == 1) cell = rectF(celdaEstrella(1, 5)).translated(-px(FrameLeft[1]), -px(FrameTop));
+        QCOMPARE(cell.size(), QSizeF(13, 14));
+        const BoardView::Hit got = w.board(1)->hitTest(cell.topLeft() + QPointF(dx, dy));
+        QCOMPARE(got.kind, hit ? (kind == 0 ? BoardView::Hit::Number : BoardView::Hit::Star) : BoardView::Hit::None);
+        if (hit) QCOMPARE(got.index, kind == 0 ? 23 : 5);
+    }
+
+    // The plus sign: black outline, white inside, the rest transparent.
+    void theCellCursorIsAnOutlinedPlus() {
+        const QCursor c = artwork::cursorMas();
+        QCOMPARE(c.hotSpot(), QPoint(15, 15));
+        const QImage bits = c.bitmap().toImage();
+        const QImage mask = c.mask().toImage();
+        QCOMPARE(bits.size(), QSize(32, 32));
+        auto black = [](const QImage& im, int x, int y) { return qGray(im.pixel(x, y)) < 128; };
+        QVERIFY(black(mask, 15, 15) && !black(bits, 15, 15)); // the white inside
+        QVERIFY(black(mask, 15, 5) && black(bits, 15, 5));    // the outline at the arm's end
+        QVERIFY(black(mask, 17, 10) && black(bits, 17, 10));  // the outline beside an arm
+        QVERIFY(!black(mask, 0, 0) && !black(mask, 25, 25));  // nothing painted off the plus
+        int painted = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                painted += black(mask, x, y);
+        QVERIFY(painted < 32 * 32 / 4);
+    }
+
+    // The raised picture lands on whole device pixels: it is the same image
+    // wherever it is drawn, at 1x and at 2x.
+    void theRaisedPictureIsCrisp_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << qreal(1);
+        QTest::newRow("2x") << qreal(2);
+    }
+    void theRaisedPictureIsCrisp() {
+        QFETCH(qreal, ratio);
+        Started s;
+        MainWindow w(s.prog);
+        s.f.pTools_MouseMove(0, 0, 215 + 750 * 3 + 300, 300); // over position 4
+        w.refresh();
+        QCOMPARE(s.f.imRaised.Picture, 4);
+        ToolbarView* bar = w.toolbar();
+        QImage shown(bar->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        shown.setDevicePixelRatio(ratio);
+        shown.fill(Qt::black);
+        bar->render(&shown);
+        QImage alone(QSize(49, 39) * ratio, QImage::Format_ARGB32_Premultiplied);
+        alone.setDevicePixelRatio(ratio);
+        alone.fill(Qt::black);
+        {
+            QPainter p(&alone);
+            p.setRenderHint(QPainter::Antialiasing);
+            artwork::paintRaised(p, 4);
+        }
+        const QPoint at(qRound(px(s.f.imRaised.Left) * ratio), qRound(px(s.f.imRaised.Top) * ratio));
+        QImage crop = shown.copy(QRect(at, alone.size()));
+        crop.setDevicePixelRatio(ratio);
+        QCOMPARE(crop, alone);
+    }
+
+    // At 2x the about box's icon is drawn from a 96-pixel picture, not a
+    // 64-pixel one stretched.
+    void theAboutIconIsDrawnAtTheScreensDensity() {
+        Started s;
+        AcercaDeDialog d(s.prog.frmAcercaDe, nullptr);
+        constexpr qreal ratio = 2;
+        QImage shown(d.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        shown.setDevicePixelRatio(ratio);
+        shown.fill(Qt::white);
+        d.render(&shown);
+        const QImage icon = artwork::programIcon().pixmap(QSize(48, 48), ratio).toImage();
+        QCOMPARE(icon.size(), QSize(96, 96));
+        int compared = 0;
+        for (int y = 0; y < 96; ++y)
+            for (int x = 0; x < 96; ++x)
+                if (qAlpha(icon.pixel(x, y)) == 255) {
+                    QCOMPARE(shown.pixel(32 + x, 32 + y), icon.pixel(x, y));
+                    ++compared;
+                }
+        QVERIFY(compared > 96 * 96 / 2);
+    }
+
+    // Space starts a draw when the button has the focus: it must show.
+    void theButtonShowsItsFocus() {
+        Started s;
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QPushButton* b = w.betButton();
+        b->clearFocus();
+        const QImage without = b->grab().toImage();
+        s.f.enfocarBoton();
+        w.refresh();
+        QTRY_VERIFY(b->hasFocus());
+        QCOMPARE(b->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        QVERIFY(b->grab().toImage() != without);
+    }
+
     void promptAnsweredThroughTheWindow() {
         Started s;
         MainWindow w(s.prog);
@@ -107,6 +243,8 @@ private slots:
             QCOMPARE(a->isEnabled(), it.Enabled);
             QCOMPARE(a->isChecked(), it.Checked);
             QCOMPARE(a->shortcut(), QKeySequence(q(it.Shortcut)));
+            // As the menu shows it: "Ctrl+A", not the translation's "Control+A".
+            QCOMPARE(a->shortcut().toString(QKeySequence::NativeText), q(it.Shortcut));
         }
         QVERIFY(w.action(Menu::mnuApSen)->isChecked());
         QVERIFY(w.action(Menu::mnuApAleatoria)->isChecked());
@@ -247,6 +385,10 @@ private slots:
             QVERIFY(d);
             QCOMPARE(d->windowTitle(), QStringLiteral("Acerca de Quelvar"));
             QCOMPARE(d->webLink()->cursor().shape(), Qt::PointingHandCursor);
+            for (auto button : {Qt::RightButton, Qt::MiddleButton}) { // only the left button opens
+                QTest::mouseClick(d->mailLink(), button);
+                QTest::mouseClick(d->webLink(), button);
+            }
             QTest::mouseClick(d->mailLink(), Qt::LeftButton);
             QTest::mouseClick(d->webLink(), Qt::LeftButton);
             QTest::keyClick(d, Qt::Key_A);

@@ -208,10 +208,14 @@ QCursor cursorMas() {
     constexpr int centre = 15;
     constexpr int arm = 9;
     constexpr int half = 1;
+    // QBitmap::fromImage goes by colour, and a new mono image has colour 0
+    // black: name the colours so that 1 is black in both.
     QImage bits(size, size, QImage::Format_Mono);
     QImage mask(size, size, QImage::Format_Mono);
-    bits.fill(0);
-    mask.fill(0);
+    for (QImage* im : {&bits, &mask}) {
+        im->setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+        im->fill(0);
+    }
     auto inPlus = [&](int x, int y, int grow) {
         const bool horizontal = std::abs(y - centre) <= half + grow && std::abs(x - centre) <= arm + grow;
         const bool vertical = std::abs(x - centre) <= half + grow && std::abs(y - centre) <= arm + grow;
@@ -228,11 +232,14 @@ QCursor cursorMas() {
     return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), centre, centre);
 }
 
-QIcon programIcon() {
-    QPixmap pm(64, 64);
+namespace {
+// The icon drawn at any size, on a 64-unit grid.
+QPixmap iconPixmap(int side) {
+    QPixmap pm(side, side);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 64.0, side / 64.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(AzulBarra));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
@@ -240,7 +247,21 @@ QIcon programIcon() {
     p.drawPath(starPath(QPointF(32, 34), 24, 10));
     p.setBrush(QColor(0xff, 0x00, 0x00));
     p.drawEllipse(QPointF(32, 34), 7, 7);
-    return QIcon(pm);
+    return pm;
+}
+} // namespace
+
+QIcon programIcon() {
+    // Every size a window, a panel or the about box asks for, also at 2x,
+    // so that none is a stretched copy of another.
+    // Drawn once; kept for the whole run.
+    static const QIcon* icon = [] {
+        auto* made = new QIcon;
+        for (int side : {16, 24, 32, 48, 64, 96, 128, 256})
+            made->addPixmap(iconPixmap(side));
+        return made;
+    }();
+    return *icon;
 }
 
 void paintToolbar(QPainter& p, QSize size) {
@@ -265,12 +286,13 @@ void paintRaised(QPainter& p, int position) {
     g.setColorAt(0, QColor(AzulClaro).lighter(125));
     g.setColorAt(1, QColor(AzulClaro));
     p.fillRect(r, g);
-    p.setPen(QPen(QColor(255, 255, 255, 220), 1));
-    p.drawLine(r.topLeft() + QPointF(0.5, 0.5), r.topRight() + QPointF(-0.5, 0.5));
-    p.drawLine(r.topLeft() + QPointF(0.5, 0.5), r.bottomLeft() + QPointF(0.5, -0.5));
-    p.setPen(QPen(QColor(0x0a, 0x1a, 0x40), 1));
-    p.drawLine(r.bottomLeft() + QPointF(0.5, -0.5), r.bottomRight() + QPointF(-0.5, -0.5));
-    p.drawLine(r.topRight() + QPointF(-0.5, 0.5), r.bottomRight() + QPointF(-0.5, -0.5));
+    // The bevels as filled one-pixel bands: no pen straddles two pixels.
+    const QColor light(255, 255, 255, 220);
+    const QColor dark(0x0a, 0x1a, 0x40);
+    p.fillRect(QRectF(0, 0, r.width(), 1), light);
+    p.fillRect(QRectF(0, 0, 1, r.height()), light);
+    p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), dark);
+    p.fillRect(QRectF(r.width() - 1, 0, 1, r.height()), dark);
     paintButtonFace(p, position, QColor(Amarillo));
 }
 

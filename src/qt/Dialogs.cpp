@@ -36,11 +36,33 @@ QFont boldPixels(int pixels) {
     f.setPixelSize(pixels);
     return f;
 }
+
+// The program icon at the screen's own density, never a stretched copy.
+class IconLabel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const qreal dpr = p.deviceTransform().m11(); // the screen's, or the image's when rendered
+        const QPixmap pm = artwork::programIcon().pixmap(size(), dpr);
+        p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(size())), pm, QRectF(pm.rect()));
+    }
+};
 } // namespace
+
+// Only the left button opens a link, as with the cells and the toolbar.
+void ClickLabel::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    pressed_ = e->button() == Qt::LeftButton;
+}
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     QLabel::mouseReleaseEvent(e);
-    if (rect().contains(e->position().toPoint())) emit clicked();
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked();
 }
 
 BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidget* parent)
@@ -124,8 +146,7 @@ AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(par
     setFixedSize(twips(0, 0, 4785, 3855).size());
     setWindowTitle(QString::fromStdString(form_.Caption));
 
-    auto* icon = new QLabel(this);
-    icon->setPixmap(artwork::programIcon().pixmap(48, 48));
+    auto* icon = new IconLabel(this);
     icon->setGeometry(16, 16, 48, 48);
     const struct {
         int index;

@@ -23,7 +23,11 @@ signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool pressed_ = false;
 };
 
 // The delete-bets dialog drawn from its form model.

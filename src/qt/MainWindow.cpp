@@ -39,7 +39,7 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
 
     auto* picture1 = new PictureView(artwork::paintBottomBar, client);
     picture1->setGeometry(rectI(layout::Picture1));
-    cmdApuesta_ = new QPushButton(picture1);
+    cmdApuesta_ = new BetButton(picture1);
     cmdApuesta_->setGeometry(rectI(layout::cmdApuesta));
     QFont bf = artwork::cellFont();
     cmdApuesta_->setFont(bf);

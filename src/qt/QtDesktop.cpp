@@ -8,16 +8,25 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <cerrno>
 #include <chrono>
+#include <cstddef>
 #include <cstring>
 #include <vector>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace quelvar {
 
@@ -64,19 +73,103 @@ MsgAnswer QtDesktop::messageBox(const std::string& text, MsgButtons buttons, Msg
     return choices.back().answer;
 }
 
-bool QtDesktop::anotherInstanceRunning() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
-    lock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/quelvar.lock"));
-    // A lock left by a killed instance names a dead process: QLockFile
-    // recognises it as stale at once.
-    lock_->setStaleLockTime(0);
-    return !lock_->tryLock(0);
+QtDesktop::~QtDesktop() {
+    if (instanceSocket_ >= 0) ::close(instanceSocket_);
 }
 
-std::optional<std::string> QtDesktop::fileDialog(const FileDialog& d) {
-    QFileDialog dialog(owner_);
+// The instance holds a socket name in the abstract namespace, one per user:
+// the kernel frees it with the process, however it ends, and it needs no
+// folder, so no setting of the environment can give two instances two
+// different locks.
+bool QtDesktop::anotherInstanceRunning() {
+    const std::string name = "quelvar-" + std::to_string(::getuid());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name.data(), name.size()); // sun_path[0] = 0: abstract
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    const auto* where = reinterpret_cast<const sockaddr*>(&address);
+
+    const int own = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (own < 0) return false; // no lock can be made: one window is better than none
+    if (::bind(own, where, length) == 0 && ::listen(own, SOMAXCONN) == 0) {
+        instanceSocket_ = own;
+        // Later starts connect to ask who holds the name; let them go.
+        instanceNotifier_ = std::make_unique<QSocketNotifier>(own, QSocketNotifier::Read);
+        QObject::connect(instanceNotifier_.get(), &QSocketNotifier::activated, [own] {
+            const int c = ::accept4(own, nullptr, nullptr, SOCK_CLOEXEC);
+            if (c >= 0) ::close(c);
+        });
+        return false;
+    }
+    const int err = errno;
+    ::close(own);
+    if (err != EADDRINUSE) return false;
+
+    // Taken: it is another instance only if a live process of this user
+    // holds it.
+    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (probe < 0) return false;
+    bool ours = false;
+    if (::connect(probe, where, length) == 0) {
+        ucred peer{};
+        socklen_t size = sizeof peer;
+        ours = ::getsockopt(probe, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+    } else {
+        // A holder too busy to take the call is still a holder.
+        ours = errno == EAGAIN;
+    }
+    ::close(probe);
+    return ours;
+}
+
+namespace {
+
+// The save dialog refuses a name in a folder that does not exist, as the
+// open dialog refuses a file that does not exist, with Qt's own words.
+class BetFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty()) {
+            const QFileInfo chosen(files.constFirst());
+            const QString folder = chosen.absolutePath();
+            if (!chosen.isDir() && !QFileInfo(folder).isDir()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     QFileDialog::tr("%1\nDirectory not found.\nPlease verify the "
+                                                     "correct directory name was given.")
+                                         .arg(folder));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+// The dialog's list dates its files in the system's locale; show them in
+// the program's, as everything else it shows.
+class FechaEspanola : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    static constexpr int ColumnaFecha = 3;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (index.column() == ColumnaFecha && role == Qt::DisplayRole)
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
+                return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QFileDialog> QtDesktop::makeFileDialog(const FileDialog& d, QWidget* owner) {
+    auto made = std::make_unique<BetFileDialog>(owner);
+    QFileDialog& dialog = *made;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new FechaEspanola(&dialog));
     dialog.setWindowTitle(QString::fromStdString(d.title));
     dialog.setNameFilter(QString::fromStdString(d.filterName + " (" + d.filterPattern + ")"));
     if (!d.initialDir.empty()) dialog.setDirectory(QString::fromStdString(d.initialDir));
@@ -88,6 +181,12 @@ std::optional<std::string> QtDesktop::fileDialog(const FileDialog& d) {
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(QString::fromStdString(d.defaultSuffix));
     }
+    return made;
+}
+
+std::optional<std::string> QtDesktop::fileDialog(const FileDialog& d) {
+    const std::unique_ptr<QFileDialog> made = makeFileDialog(d, owner_);
+    QFileDialog& dialog = *made;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }
@@ -134,17 +233,9 @@ FileResult QtDesktop::readFile(const std::string& path, std::size_t maxBytes) {
 FileResult QtDesktop::writeFile(const std::string& path, const std::string& bytes) {
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);
-    if (info.isDir()) return failure(errores::AccesoRuta);
-    if (info.exists() && !info.isFile()) {
-        // A device such as /dev/full cannot be replaced; write to it directly.
-        QFile device(name);
-        errno = 0;
-        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failureFromErrno(errno);
-        errno = 0;
-        if (device.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-            return failureFromErrno(errno);
-        return {};
-    }
+    // Only a regular file, or a name not taken yet: a pipe would block the
+    // window for good, and a device is no place for a ticket.
+    if (info.exists() && !info.isFile()) return failure(errores::AccesoRuta);
     // The old file is replaced only once the new one is complete on disk.
     // Unbuffered, so that a short write shows here: through the buffer a
     // partly flushed file would still be committed.

@@ -2,9 +2,11 @@
 
 #include "window/Desktop.h"
 
-#include <QLockFile>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QWidget>
+
+class QFileDialog;
 
 #include <functional>
 #include <memory>
@@ -12,9 +14,14 @@
 namespace quelvar {
 
 // The real desktop: Qt message boxes and file dialogs, files written through
-// QSaveFile, and a lock file for the single-instance test.
+// QSaveFile, and a per-user socket name for the single-instance test.
 class QtDesktop : public Desktop {
 public:
+    QtDesktop() = default;
+    ~QtDesktop() override;
+    QtDesktop(const QtDesktop&) = delete;
+    QtDesktop& operator=(const QtDesktop&) = delete;
+
     // Message boxes are owned by this window once it exists.
     void setOwner(QWidget* owner) { owner_ = owner; }
 
@@ -29,10 +36,13 @@ public:
     void shellOpen(const std::string& verb, const std::string& target) override;
     // The window that shows the dialogs.
     void setDialogs(std::function<void(Formulario)> show) { showDialog_ = std::move(show); }
+    // The open or save-as dialog as fileDialog() shows it.
+    static std::unique_ptr<QFileDialog> makeFileDialog(const FileDialog& dialog, QWidget* owner);
 
 private:
     QPointer<QWidget> owner_;
-    std::unique_ptr<QLockFile> lock_;
+    int instanceSocket_ = -1;
+    std::unique_ptr<QSocketNotifier> instanceNotifier_;
     std::function<void(Formulario)> showDialog_;
 };
 

@@ -6,6 +6,10 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <cmath>
 
 namespace quelvar {
 
@@ -15,6 +19,12 @@ void paintCell(QPainter& p, const QRectF& r, const Celda& celda) {
     p.fillRect(r, qcolor(celda.BackColor));
     p.setPen(qcolor(celda.ForeColor));
     p.drawText(r, Qt::AlignCenter, QString::fromStdString(celda.Caption));
+}
+
+// A cell takes its own pixels only: the left and top edges belong to it,
+// the right and bottom edges to the next pixel over.
+bool inside(const QRectF& r, QPointF pos) {
+    return pos.x() >= r.left() && pos.x() < r.right() && pos.y() >= r.top() && pos.y() < r.bottom();
 }
 
 void updateCursor(QWidget* w, bool overCell) {
@@ -45,9 +55,9 @@ QRectF BoardView::cellRect(Hit cell) const {
 
 BoardView::Hit BoardView::hitTest(QPointF pos) const {
     for (int k = 1; k <= NumerosPorTablero; ++k)
-        if (cellRect({Hit::Number, k}).contains(pos)) return {Hit::Number, k};
+        if (inside(cellRect({Hit::Number, k}), pos)) return {Hit::Number, k};
     for (int k = 1; k <= EstrellasPorTablero; ++k)
-        if (cellRect({Hit::Star, k}).contains(pos)) return {Hit::Star, k};
+        if (inside(cellRect({Hit::Star, k}), pos)) return {Hit::Star, k};
     return {};
 }
 
@@ -120,7 +130,7 @@ SizeChooserView::SizeChooserView(FrmQuelvar& form, QWidget* parent) : QWidget(pa
 
 int SizeChooserView::hitTest(QPointF pos) const {
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
-        if (rectF(layout::celdaTamano(k)).contains(pos)) return k;
+        if (inside(rectF(layout::celdaTamano(k)), pos)) return k;
     return 0;
 }
 
@@ -154,6 +164,20 @@ void SizeChooserView::mouseReleaseEvent(QMouseEvent* e) {
 
 void SizeChooserView::mouseMoveEvent(QMouseEvent* e) { updateCursor(this, hitTest(e->position()) != 0); }
 
+void BetButton::paintEvent(QPaintEvent* e) {
+    QPushButton::paintEvent(e);
+    if (!hasFocus()) return;
+    QStyleOptionButton button;
+    initStyleOption(&button);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.state |= QStyle::State_KeyboardFocusChange;
+    focus.backgroundColor = palette().color(QPalette::Button);
+    focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+}
+
 PictureView::PictureView(Painter painter, QWidget* parent) : QWidget(parent), painter_(std::move(painter)) {}
 
 void PictureView::paintEvent(QPaintEvent*) {
@@ -180,7 +204,11 @@ void ToolbarView::paintEvent(QPaintEvent*) {
     artwork::paintToolbar(p, size());
     const FrmQuelvar::Imagen& im = form_.imRaised;
     if (im.Picture != 0 && artwork::hasRaised(im.Picture)) {
-        p.translate(px(im.Left), px(im.Top));
+        // On whole device pixels, so that its one-pixel bevels stay sharp
+        // (215 + 750 (k - 1) twips is no whole pixel).
+        const QTransform toDevice = p.deviceTransform();
+        const QPointF corner = toDevice.map(QPointF(px(im.Left), px(im.Top)));
+        p.translate(toDevice.inverted().map(QPointF(std::round(corner.x()), std::round(corner.y()))));
         artwork::paintRaised(p, im.Picture);
     }
 }

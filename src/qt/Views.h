@@ -2,6 +2,7 @@
 
 #include "window/FrmQuelvar.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include <array>
@@ -93,6 +94,18 @@ private:
     FrmQuelvar& form_;
     bool pressed_ = false;
     FrmQuelvar::Imagen shown_{};
+};
+
+// The command button. The program gives it the focus after a draw, where
+// Space starts the next one: the focus frame shows it however the focus
+// came, not only after a Tab.
+class BetButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // A control that only shows a picture: the toolbar strip, the boards'

@@ -1,22 +1,18 @@
 #include "qt/Artwork.h"
+#include "qt/Idioma.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDesktop.h"
 #include "window/Programa.h"
 #include "window/Texts.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(quelvar::textos::Titulo));
     QApplication::setWindowIcon(quelvar::artwork::programIcon());
 
-    // Qt's own dialogs speak Spanish too.
-    QTranslator qtSpanish;
-    if (qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtSpanish);
+    quelvar::hablarEspanol();
 
     quelvar::QtDesktop desktop;
     quelvar::Programa programa(desktop);

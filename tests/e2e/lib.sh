@@ -199,3 +199,44 @@ click_size() {
 }
 
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
+
+# wakeups PID SECONDS: how often the process was woken in that many seconds
+# (voluntary context switches); an idle program sleeps through.
+wakeups() {
+    local before after
+    before=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$1/status")
+    sleep "$2"
+    after=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$1/status")
+    echo $((after - before))
+}
+
+# check_cursor TOOL LABEL: the server's current cursor is the outlined plus:
+# 32 x 32, hot spot 15,15, white inside, black outline, clear elsewhere.
+check_cursor() {
+    "$1" >"$E2E_DIR/cursor" || fail "no cursor image ($2)"
+    local size clear
+    size=$(head -n1 "$E2E_DIR/cursor")
+    expect_eq "$size" "32 32 15 15" "cursor size and hot spot ($2)"
+    cursor_px() { sed -n "$(($2 + 2))p" "$E2E_DIR/cursor" | cut -c$(($1 + 1)); }
+    expect_eq "$(cursor_px 15 15)" o "cursor centre ($2)"
+    expect_eq "$(cursor_px 15 5)" "#" "cursor outline at an arm's end ($2)"
+    expect_eq "$(cursor_px 17 10)" "#" "cursor outline beside an arm ($2)"
+    expect_eq "$(cursor_px 0 0)" . "cursor corner ($2)"
+    clear=$(tail -n +2 "$E2E_DIR/cursor" | tr -cd . | wc -c)
+    [ "$clear" -gt 800 ] || fail "cursor hides its neighbours ($2): only $clear clear pixels"
+}
+
+# crisp_bevel X Y N LABEL: in the last screenshot, pixels X..X+N-1 of row Y
+# are the raised picture's light left bevel, sharp against both neighbours.
+crisp_bevel() {
+    local x=$1 y=$2 n=$3 i red
+    red_at() { convert "$E2E_DIR/shot.png" -format "%[fx:int(255*p{$1,$y}.r)]" info:; }
+    red=$(red_at $((x - 1)))
+    [ "$red" -lt 150 ] || fail "bevel smeared to the left ($4): red $red"
+    for i in $(seq 0 $((n - 1))); do
+        red=$(red_at $((x + i)))
+        [ "$red" -ge 220 ] || fail "bevel column $i not sharp ($4): red $red"
+    done
+    red=$(red_at $((x + n)))
+    [ "$red" -lt 150 ] || fail "bevel smeared to the right ($4): red $red"
+}

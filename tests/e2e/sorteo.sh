@@ -61,3 +61,34 @@ expect_eq "$(count_numbers 1 ff0000)" 10 "red numbers of the multiple bet"
 expect_eq "$(count_stars 1 ff0000)" 2 "red stars of the multiple bet"
 button_enabled && fail "button enabled after a multiple bet"
 pass "one press fills a multiple bet of ten"
+
+# A smaller size chosen mid-pass, when the numbers drawn already fill it:
+# the sweep ends, the stars are drawn, no cell stays lit and the idle
+# program sleeps.
+focus_window
+xdotool key F6
+wait_window '^Quelvar$' "$APP_PID" >/dev/null || fail "no save question"
+settle
+xdotool key alt+n
+wait_gone '^Quelvar$' || fail "save question did not close"
+click_size 10
+click_button
+for _ in $(seq 100); do
+    shot
+    [ "$(count_numbers 1 ff0000)" -ge 8 ] && break
+    sleep 0.05
+done
+[ "$(count_numbers 1 ff0000)" -lt 10 ] || fail "missed the moment: ten numbers drawn"
+click_size 6
+wait_window '^Quelvar$' "$APP_PID" >/dev/null || fail "no reduction question"
+settle
+xdotool key Return
+wait_gone '^Quelvar$' || fail "reduction question did not close"
+wait_stars 1 || fail "the draw did not end after the size was reduced"
+sleep 0.3
+shot
+expect_eq "$(count_numbers 1 ff8080)" 0 "lit cells after the draw"
+expect_eq "$(count_numbers 1 ff0000)" 6 "red numbers after the reduction"
+woken=$(wakeups "$APP_PID" 2)
+[ "$woken" -lt 40 ] || fail "the idle program woke $woken times in 2 s"
+pass "a reduced size ends the sweep ($woken wake-ups in 2 s idle)"

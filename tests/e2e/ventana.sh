@@ -3,6 +3,7 @@
 # prompt answered from the keyboard, and the single-instance rule.
 . "$(dirname "$0")/lib.sh"
 APP=$1
+CURSOR_TOOL=$2
 MAIN="^Quelvar - ''Nueva apuesta''$"
 BOX='^Quelvar$'
 
@@ -76,3 +77,34 @@ wait_window "$MAIN" "$THIRD" >/dev/null || fail "start after a crash was blocked
 [ -z "$(xdotool search --all --onlyvisible --pid "$THIRD" --name "$BOX" 2>/dev/null || true)" ] ||
     fail "start after a crash showed a message"
 pass "stale lock ignored"
+
+# The cell cursor as the server shows it, and the raised toolbar picture,
+# at 1x and at 2x.
+find_client "$(wait_window "$MAIN" "$THIRD")"
+number_cell 1 7
+cell_x=$((CELL_X - CLIENT_X)) cell_y=$((CELL_Y - CLIENT_Y))
+xdotool mousemove $((CELL_X + 6)) $((CELL_Y + 7))
+sleep 0.3
+check_cursor "$CURSOR_TOOL" 1x
+# Toolbar position 4 starts at 215 + 3 x 750 twips, 164.33 pixels.
+xdotool mousemove $((CLIENT_X + 184)) $((CLIENT_Y + 20))
+sleep 0.3
+shot
+crisp_bevel $((CLIENT_X + 164)) $((CLIENT_Y + 21)) 1 1x
+pass "cursor and raised picture at 1x"
+
+kill -9 "$THIRD"
+wait "$THIRD" 2>/dev/null || true
+QT_SCALE_FACTOR=2 launch "$APP"
+FOURTH=$LAST_PID
+win=$(wait_window "$MAIN" "$FOURTH") || fail "no window at 2x"
+find_client "$win"
+# At 2x every offset inside the client area doubles.
+xdotool mousemove $((CLIENT_X + 2 * cell_x + 12)) $((CLIENT_Y + 2 * cell_y + 14))
+sleep 0.3
+check_cursor "$CURSOR_TOOL" 2x
+xdotool mousemove $((CLIENT_X + 368)) $((CLIENT_Y + 40))
+sleep 0.3
+shot
+crisp_bevel $((CLIENT_X + 329)) $((CLIENT_Y + 43)) 2 2x
+pass "cursor and raised picture at 2x"
