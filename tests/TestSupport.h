@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 namespace quelvar::test {
 
 // A freshly started program on a fake desktop.
@@ -80,29 +83,28 @@ inline QString dumpCells(const FrmQuelvar& f) {
 // show nothing. Empty when all agree.
 inline QString looksAgainstSlots(const FrmQuelvar& f, const Module1& m) {
     QStringList wrong;
-    auto check = [&](const Celda& c, bool held, const QString& name) {
-        if (c.seleccionada() != held || !(c.seleccionada() || c.libre())) wrong << name;
+    auto check = [&](const Celda& c, const std::vector<std::string>& held, int b, char sep, int k) {
+        const bool in = std::find(held.begin(), held.end(), c.Caption) != held.end();
+        if (c.seleccionada() != in || !(c.seleccionada() || c.libre()))
+            wrong << QStringLiteral("%1%2%3").arg(b).arg(QChar(sep)).arg(k);
+    };
+    auto texts = [](const Slot* row, int n) {
+        std::vector<std::string> out;
+        for (int s = 1; s <= n; ++s)
+            if (!row[s].isFree()) out.push_back(row[s].str());
+        return out;
     };
     const bool multiple = f.mnuApMul.Checked;
     for (int b = 1; b <= Apuestas; ++b) {
-        for (int k = 1; k <= NumerosPorTablero; ++k) {
-            bool held = false;
-            const std::string caption = f.tablero[b].lblNral[k].Caption;
-            if (!multiple)
-                for (int s = 1; s <= NumerosPorApuesta; ++s)
-                    held = held || m.Numeros[b][s].matches(caption);
-            else if (b == 1)
-                for (int s = 1; s <= MaximoMultiple; ++s)
-                    held = held || m.NumerosMultiple[s].matches(caption);
-            check(f.tablero[b].lblNral[k], held, QStringLiteral("%1.%2").arg(b).arg(k));
-        }
-        for (int k = 1; k <= EstrellasPorTablero; ++k) {
-            bool held = false;
-            if (!multiple || b == 1)
-                for (int s = 1; s <= EstrellasPorApuesta; ++s)
-                    held = held || m.Estrellas[b][s].matches(f.tablero[b].lblEstrella[k].Caption);
-            check(f.tablero[b].lblEstrella[k], held, QStringLiteral("%1*%2").arg(b).arg(k));
-        }
+        const std::vector<std::string> numbers = !multiple ? texts(m.Numeros[b].data(), NumerosPorApuesta)
+                                                 : b == 1  ? texts(m.NumerosMultiple.data(), MaximoMultiple)
+                                                           : std::vector<std::string>{};
+        const std::vector<std::string> stars =
+            !multiple || b == 1 ? texts(m.Estrellas[b].data(), EstrellasPorApuesta) : std::vector<std::string>{};
+        for (int k = 1; k <= NumerosPorTablero; ++k)
+            check(f.tablero[b].lblNral[k], numbers, b, '.', k);
+        for (int k = 1; k <= EstrellasPorTablero; ++k)
+            check(f.tablero[b].lblEstrella[k], stars, b, '*', k);
     }
     return wrong.join(' ');
 }

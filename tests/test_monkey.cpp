@@ -1,0 +1,464 @@
+// Random events in any order the event loop could deliver them, in virtual
+// time, through the entry points the window uses; the program's own rules are
+// checked after every one. A failing seed is shrunk to the shortest event list
+// that still fails and printed ready to paste into a regular test.
+//
+// Longer runs: test_monkey --events N --seeds 1,2,3 (before Qt Test's own
+// arguments).
+
+#include "TestSupport.h"
+#include "VirtualClock.h"
+
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <set>
+
+using namespace quelvar;
+using namespace quelvar::test;
+using Menu = FrmQuelvar::Menu;
+
+namespace {
+
+long gEvents = 100000;
+std::vector<unsigned> gSeeds = {1, 2, 3};
+
+// The files a dialog may hand over: good ones, malformed ones, and whatever
+// the program wrote itself.
+const std::vector<std::pair<std::string, std::string>> Archivos = {
+    {"/t/dos.qlv", "2\r\n7\r\n12\r\n3\r\n40\r\n25\r\n2\r\n9\r\n11\r\n12\r\n13\r\n14\r\n15\r\n5\r\n\r\n"},
+    {"/t/multiple.qlv", "7\r\n4\r\n8\r\n15\r\n16\r\n23\r\n42\r\n50\r\n3\r\n9\r\n"},
+    {"/t/seis.qlv", "6\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n\r\n\r\n"},
+    {"/t/repetidos.qlv", "1\r\n7\r\n7\r\n07\r\n51\r\n\r\n3\r\n3\r\n"},
+    {"/t/cinco.qlv", "5.4\r\n1\r\n2\r\n3\r\n4\r\n5\r\n1\r\n2\r\n"},
+    {"/t/doce.qlv", "12\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n"},
+    {"/t/corto.qlv", "3\r\n1\r\n2\r\n"},
+    {"/t/basura.qlv", std::string("\x00\xff\r\n\x01\x02 9\r\n", 9)},
+    {"/t/ab", "1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n"},
+    {"/t/vacio.qlv", ""},
+};
+const std::vector<std::string> Destinos = {"/t/nuevo.qlv", "/t/dos.qlv", "/t/x", "/t/lleno.qlv", "/t/no/such/a.qlv"};
+
+// A desktop whose answers come from the event being played.
+class MonkeyDesktop : public Desktop {
+public:
+    std::mt19937 rng;
+    std::map<std::string, std::string> files;
+    Programa* prog = nullptr;
+    bool confirmed = false;       // the user agreed to lose or replace the ticket
+    bool loaded = false;          // a file was read during the event
+    std::vector<std::string> log; // what the user answered, as test code
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon, const std::string&) override {
+        static const char* names[] = {"Ok", "Yes", "No", "Cancel"};
+        MsgAnswer a = MsgAnswer::Ok;
+        if (buttons == MsgButtons::YesNo) a = pick(2) ? MsgAnswer::Yes : MsgAnswer::No;
+        if (buttons == MsgButtons::YesNoCancel)
+            a = std::array{MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel}[pick(3)];
+        const bool saveQuestion = text.rfind(textos::PreguntaGuardar, 0) == 0;
+        if ((saveQuestion && a != MsgAnswer::Cancel) || (text == textos::ReducirApuesta && a == MsgAnswer::Yes))
+            confirmed = true;
+        log.push_back(std::string("s.desk.answer(MsgAnswer::") + names[int(a)] + ");");
+        return a;
+    }
+    long writes = 0;
+    bool anotherInstanceRunning() override { return false; }
+    std::optional<std::string> fileDialog(const FileDialog& d) override {
+        std::optional<std::string> path;
+        if (pick(5) != 0) {
+            if (d.mode == FileDialog::Mode::Open) {
+                std::vector<std::string> names;
+                for (const auto& [name, bytes] : files)
+                    names.push_back(name);
+                names.push_back("/t/falta.qlv");
+                names.push_back("/t/" + std::string(260, 'l') + ".qlv");
+                path = names[std::size_t(pick(int(names.size())))];
+            } else {
+                path = Destinos[std::size_t(pick(int(Destinos.size())))];
+            }
+        }
+        log.push_back(path ? "s.desk.choose(\"" + *path + "\");" : "s.desk.choose(std::nullopt);");
+        return path;
+    }
+    std::string environment(const std::string&) override { return {}; }
+    FileResult readFile(const std::string& path, std::size_t maxBytes) override {
+        const auto it = files.find(path);
+        if (it == files.end()) return {false, 53, "No se ha encontrado el archivo", {}};
+        if (it->second.size() > maxBytes) return {false, 7, "too large", {}};
+        if (it->second.empty()) return {false, 62, "La entrada se ha pasado del final del archivo", {}};
+        loaded = true;
+        return {true, 0, {}, it->second};
+    }
+    FileResult writeFile(const std::string& path, const std::string& bytes) override {
+        if (path == "/t/lleno.qlv") return {false, 61, "Disco lleno", {}};
+        if (path.rfind("/t/no/", 0) == 0) return {false, 53, "No se ha encontrado el archivo", {}};
+        files[path] = bytes;
+        ++writes;
+        return {};
+    }
+    std::uint64_t tick = 0;
+    std::uint64_t clockReading() override { return ++tick / 3; } // readings repeat, as a real clock's do
+    // The dialogs, played by the user: boxes toggled at random, then one of
+    // the ways out.
+    void showModal(Formulario form) override {
+        if (form == Formulario::AcercaDe) {
+            FrmAcercaDe& a = prog->frmAcercaDe;
+            a.Form_Load();
+            if (pick(3) == 0) a.lblMailto_Click();
+            if (pick(3) == 0) a.lblVinc_Click();
+            a.Form_KeyPress(27);
+            log.push_back("// about box, closed");
+            return;
+        }
+        FrmBorrar& d = prog->frmBorrar;
+        std::string play = "// delete dialog:";
+        for (int activations = 1 + pick(2); activations > 0 && d.abierto; --activations) {
+            d.Form_Activate();
+            for (int n = 1; n <= Apuestas && d.abierto; ++n)
+                if (d.Check[n].Enabled && pick(3) == 0) {
+                    d.Check[n].Value = 1 - d.Check[n].Value;
+                    play += " toggle " + std::to_string(n);
+                }
+        }
+        if (!d.abierto) {
+            log.push_back(play + " closed at once");
+            return;
+        }
+        switch (pick(3)) {
+        case 0:
+            d.cmdAceptar_Click();
+            confirmed = true;
+            play += " Aceptar";
+            break;
+        case 1:
+            d.cmdCancelar_Click();
+            play += " Cancelar";
+            break;
+        default:
+            d.Form_KeyPress(27);
+            play += " Escape";
+            break;
+        }
+        log.push_back(play);
+    }
+    void shellOpen(const std::string&, const std::string&) override {}
+};
+
+struct Event {
+    int kind;
+    int a;
+    int b;
+    std::uint32_t seed;
+};
+enum Kind { Numero, Estrella, Tamano, MenuItem, Boton, MoverBarra, ClickBarra, MoverVentana, Tick, Cerrar, Kinds };
+
+// One run of the program over a list of events.
+class World {
+public:
+    World() { restart(); }
+
+    // Plays one event; returns the broken rule, empty when all hold.
+    std::string play(const Event& e) {
+        desk.rng.seed(e.seed);
+        desk.confirmed = false;
+        desk.loaded = false;
+        desk.log.clear();
+        const bool drawBefore = drawTimer();
+        const int contentBefore = filledSlots();
+        const bool unsavedBefore = m().Modificado;
+        const int sizeBefore = m().CantidadMultiple;
+        FrmQuelvar& f = this->f();
+        switch (e.kind) {
+        case Numero: f.clickNumero(e.a, e.b); break;
+        case Estrella: f.clickEstrella(e.a, e.b); break;
+        case Tamano:
+            f.lblApmul_Click(e.b);
+            drawTicks = 0; // a new size may lengthen the draw
+            break;
+        case MenuItem: f.menuClick(Menu(e.a)); break;
+        case Boton:
+            if (f.cmdApuesta.Enabled) f.cmdApuesta_Click();
+            break;
+        case MoverBarra: f.pTools_MouseMove(0, 0, float(e.a), float(e.b)); break;
+        case ClickBarra: f.pTools_Click(); break;
+        case MoverVentana: f.Form_MouseMove(0, 0, float(e.a), float(e.b)); break;
+        case Tick:
+            clock->sweepFirst = e.a != 0;
+            clock->sync();
+            if (clock->step() && drawBefore) ++drawTicks;
+            break;
+        case Cerrar: {
+            int cancel = 0;
+            f.Form_Unload(cancel);
+            if (!cancel) {
+                ++stats.restarts;
+                restart(); // the program ended; the user starts it again
+                return {};
+            }
+            break;
+        }
+        default: break;
+        }
+        clock->sync();
+        if (drawBefore && !drawTimer()) ++stats.draws;
+        stats.opened += desk.loaded;
+        for (const std::string& line : desk.log)
+            stats.boxes += line.rfind("s.desk.answer", 0) == 0;
+        if (!drawTimer()) drawTicks = 0;
+        if (desk.loaded) fromFile = true;
+        if (filledSlots() == 0) fromFile = false;
+        const bool click = e.kind == Numero || e.kind == Estrella;
+        // A size is part of what a save writes.
+        if (e.kind == Tamano && f.mnuApMul.Checked &&
+            (m().CantidadMultiple != sizeBefore || filledSlots() < contentBefore) && !m().Modificado)
+            return "a size change not marked as a change";
+        if (contentBefore > 0 && filledSlots() == 0 && unsavedBefore && !desk.confirmed && !click)
+            return "the ticket was emptied without the user's say";
+        return check();
+    }
+
+    std::vector<std::string> answers() const { return desk.log; }
+    long writes() const { return desk.writes; }
+
+    // What the run went through, to see that it reached the program's corners.
+    struct Stats {
+        long draws = 0, opened = 0, saved = 0, boxes = 0, restarts = 0;
+    } stats;
+
+private:
+    FrmQuelvar& f() { return prog->frmQuelvar; }
+    Module1& m() { return prog->modulo; }
+
+    void restart() {
+        clock.reset();
+        prog.reset();
+        desk.files.clear();
+        for (const auto& [name, bytes] : Archivos)
+            desk.files[name] = bytes;
+        desk.files["/t/grande.qlv"] = std::string(64 * 1024 + 1, '1');
+        prog = std::make_unique<Programa>(desk);
+        desk.prog = prog.get();
+        f().Form_Load();
+        clock = std::make_unique<VirtualClock>(f());
+        drawTicks = 0;
+        fromFile = false;
+    }
+
+    bool drawTimer() {
+        const FrmQuelvar& f = this->f();
+        return f.Timer2.Enabled || f.Timer3.Enabled || f.Timer4.Enabled || f.Timer5.Enabled || f.Timer6.Enabled;
+    }
+
+    int filledSlots() {
+        int n = 0;
+        for (int b = 1; b <= Apuestas; ++b) {
+            for (int s = 1; s <= NumerosPorApuesta; ++s)
+                n += !m().Numeros[b][s].isFree();
+            for (int s = 1; s <= EstrellasPorApuesta; ++s)
+                n += !m().Estrellas[b][s].isFree();
+        }
+        for (int s = 1; s <= MaximoMultiple; ++s)
+            n += !m().NumerosMultiple[s].isFree();
+        return n;
+    }
+
+    // A drawn value never repeats another slot of its bet; values typed into
+    // a file may repeat each other.
+    std::string duplicates(const Slot* row, int n) {
+        for (int i = 1; i <= n; ++i) {
+            if (row[i].isFree()) continue;
+            for (int j = i + 1; j <= n; ++j) {
+                if (row[j].isFree() || !(row[i] == row[j])) continue;
+                const bool drawn = row[i].kind() == Slot::Kind::Number || row[j].kind() == Slot::Kind::Number;
+                if (drawn || !fromFile) return "a bet holds " + row[i].str() + " twice";
+            }
+        }
+        return {};
+    }
+
+    std::string check() {
+        const FrmQuelvar& f = this->f();
+        const Module1& m = this->m();
+        if (m.ApuestaActual < 1 || m.ApuestaActual > Apuestas) return "ApuestaActual out of 1..5";
+        if (m.CantidadMultiple > MaximoMultiple) return "CantidadMultiple out of 0..10";
+        if (m.CeldaSorteo < 0 || m.CeldaSorteo > 51) return "CeldaSorteo out of 0..51";
+        if (m.PasoEstrellas > 4) return "PasoEstrellas out of 0..4";
+        if (m.PasoParpadeo > 6) return "PasoParpadeo out of 0..6";
+        if (f.BarraActiva != f.mnuArchivo.Enabled) return "BarraActiva differs from mnuArchivo";
+        if (drawTicks > MaximoTicksSorteo) return "a draw that never ends";
+        // While numbers are drawn, nothing the user could press is alive.
+        if ((f.Timer2.Enabled || f.Timer3.Enabled || f.Timer5.Enabled || f.Timer6.Enabled) &&
+            (!m.LlenandoNumeros || f.cmdApuesta.Enabled || f.BarraActiva))
+            return "the draw lock is broken while numbers are drawn";
+        if (!drawTimer()) {
+            if (m.LlenandoNumeros || m.LlenandoEstrellas) return "the draw lock is on with no draw running";
+            // The only look the size chooser's blink changes is its own.
+            const QString wrong = looksAgainstSlots(f, m);
+            if (!wrong.isEmpty()) return "cells disagree with the ticket: " + wrong.toStdString();
+        }
+        for (int b = 1; b <= Apuestas; ++b) {
+            if (auto d = duplicates(m.Numeros[b].data(), NumerosPorApuesta); !d.empty()) return d;
+            if (auto d = duplicates(m.Estrellas[b].data(), EstrellasPorApuesta); !d.empty()) return d;
+        }
+        return duplicates(m.NumerosMultiple.data(), MaximoMultiple);
+    }
+
+    // Ten numbers of 53 ticks at most (a pass, its end, an extra sweep tick,
+    // the draw) and the four of the stars, with room to spare.
+    static constexpr int MaximoTicksSorteo = 700;
+
+    MonkeyDesktop desk;
+    std::unique_ptr<Programa> prog;
+    std::unique_ptr<VirtualClock> clock;
+    int drawTicks = 0;
+    bool fromFile = false;
+};
+
+// Events weighted towards what moves a draw on, with indices past both ends.
+std::vector<Event> makeEvents(unsigned seed, long count) {
+    std::mt19937 rng(seed);
+    auto in = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    std::vector<Event> events;
+    events.reserve(std::size_t(count));
+    const int menuCount = int(FrmQuelvar::arbolMenu().size());
+    for (long i = 0; i < count; ++i) {
+        Event e{Tick, 0, 0, std::uint32_t(rng())};
+        const int r = in(0, 99);
+        if (r < 14)
+            e = {Numero, in(0, 6), in(-1, 52), e.seed};
+        else if (r < 20)
+            e = {Estrella, in(0, 6), in(0, 10), e.seed};
+        else if (r < 24)
+            e = {Tamano, 0, in(5, 11), e.seed};
+        else if (r < 32)
+            e = {MenuItem, int(FrmQuelvar::arbolMenu()[std::size_t(in(0, menuCount - 1))].id), 0, e.seed};
+        else if (r < 37)
+            e = {Boton, 0, 0, e.seed};
+        else if (r < 39)
+            e = {MoverBarra, in(-100, 9700), in(0, 700), e.seed};
+        else if (r < 40)
+            e = {ClickBarra, 0, 0, e.seed};
+        else if (r < 41)
+            e = {MoverVentana, in(0, 9600), in(0, 7000), e.seed};
+        else if (r < 42)
+            e = {Cerrar, 0, 0, e.seed};
+        else
+            e = {Tick, in(0, 1), 0, e.seed};
+        events.push_back(e);
+    }
+    return events;
+}
+
+// The index of the first event after which a rule breaks, or -1.
+long firstFailure(const std::vector<Event>& events, std::string* why = nullptr, World::Stats* stats = nullptr) {
+    World w;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const std::string broken = w.play(events[i]);
+        if (!broken.empty()) {
+            if (why) *why = broken;
+            return long(i);
+        }
+    }
+    if (stats) {
+        *stats = w.stats;
+        stats->saved = w.writes();
+    }
+    return -1;
+}
+
+// Drops ever smaller chunks while the list still fails.
+std::vector<Event> shrink(std::vector<Event> events) {
+    for (std::size_t chunk = events.size() / 2; chunk >= 1; chunk /= 2) {
+        for (std::size_t start = 0; start < events.size();) {
+            std::vector<Event> fewer(events.begin(), events.begin() + long(start));
+            fewer.insert(fewer.end(), events.begin() + long(std::min(events.size(), start + chunk)), events.end());
+            const long at = firstFailure(fewer);
+            if (at >= 0) {
+                fewer.resize(std::size_t(at) + 1);
+                events = fewer;
+            } else {
+                start += chunk;
+            }
+        }
+    }
+    return events;
+}
+
+std::string asCode(const Event& e) {
+    switch (e.kind) {
+    case Numero: return "s.f.clickNumero(" + std::to_string(e.a) + ", " + std::to_string(e.b) + ");";
+    case Estrella: return "s.f.clickEstrella(" + std::to_string(e.a) + ", " + std::to_string(e.b) + ");";
+    case Tamano: return "s.f.lblApmul_Click(" + std::to_string(e.b) + ");";
+    case MenuItem: return "s.f.menuClick(Menu(" + std::to_string(e.a) + "));";
+    case Boton: return "if (s.f.cmdApuesta.Enabled) s.f.cmdApuesta_Click();";
+    case MoverBarra: return "s.f.pTools_MouseMove(0, 0, " + std::to_string(e.a) + ", " + std::to_string(e.b) + ");";
+    case ClickBarra: return "s.f.pTools_Click();";
+    case MoverVentana: return "s.f.Form_MouseMove(0, 0, " + std::to_string(e.a) + ", " + std::to_string(e.b) + ");";
+    case Tick: return std::string("clock.sweepFirst = ") + (e.a ? "true" : "false") + "; clock.step();";
+    case Cerrar: return "{ int cancel = 0; s.f.Form_Unload(cancel); } // the program restarts when not cancelled";
+    default: return "";
+    }
+}
+
+void report(const std::vector<Event>& events) {
+    std::string why;
+    firstFailure(events, &why);
+    std::fprintf(stderr, "Shortest failing list (%zu events): %s\n", events.size(), why.c_str());
+    World w;
+    for (const Event& e : events) {
+        w.play(e);
+        for (const std::string& line : w.answers())
+            if (line.rfind("//", 0) != 0) std::fprintf(stderr, "    %s\n", line.c_str());
+        std::fprintf(stderr, "    %s\n", asCode(e).c_str());
+        for (const std::string& line : w.answers())
+            if (line.rfind("//", 0) == 0) std::fprintf(stderr, "    %s\n", line.c_str());
+    }
+}
+
+} // namespace
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private slots:
+    void everyRuleHoldsAfterEveryEvent_data() {
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed : gSeeds)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+    void everyRuleHoldsAfterEveryEvent() {
+        QFETCH(unsigned, seed);
+        const std::vector<Event> events = makeEvents(seed, gEvents);
+        std::string why;
+        World::Stats seen;
+        const long at = firstFailure(events, &why, &seen);
+        if (at < 0) {
+            qInfo("%ld events: %ld draws ended, %ld files read, %ld written, %ld boxes answered, %ld restarts", gEvents,
+                  seen.draws, seen.opened, seen.saved, seen.boxes, seen.restarts);
+            return;
+        }
+        report(shrink(std::vector<Event>(events.begin(), events.begin() + at + 1)));
+        QFAIL(qPrintable(QStringLiteral("event %1 of seed %2: %3").arg(at).arg(seed).arg(q(why))));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    std::vector<char*> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--events" && i + 1 < argc) {
+            gEvents = std::stol(argv[++i]);
+        } else if (arg == "--seeds" && i + 1 < argc) {
+            gSeeds.clear();
+            for (const QString& s : QString(argv[++i]).split(','))
+                gSeeds.push_back(s.toUInt());
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    TestMonkey test;
+    return QTest::qExec(&test, int(rest.size()), rest.data());
+}
+
+#include "test_monkey.moc"
