@@ -173,10 +173,7 @@ public:
         switch (e.kind) {
         case Numero: f.clickNumero(e.a, e.b); break;
         case Estrella: f.clickEstrella(e.a, e.b); break;
-        case Tamano:
-            f.lblApmul_Click(e.b);
-            drawTicks = 0; // a new size may lengthen the draw
-            break;
+        case Tamano: f.lblApmul_Click(e.b); break;
         case MenuItem: f.menuClick(Menu(e.a)); break;
         case Boton:
             if (f.cmdApuesta.Enabled) f.cmdApuesta_Click();
@@ -206,7 +203,9 @@ public:
         stats.opened += desk.loaded;
         for (const std::string& line : desk.log)
             stats.boxes += line.rfind("s.desk.answer", 0) == 0;
-        if (!drawTimer()) drawTicks = 0;
+        // A running draw fills a slot every pass: ticks without one are
+        // counted, and every new value starts the count again.
+        if (!drawTimer() || filledSlots() > contentBefore) drawTicks = 0;
         if (desk.loaded) fromFile = true;
         if (filledSlots() == 0) fromFile = false;
         const bool click = e.kind == Numero || e.kind == Estrella;
@@ -305,9 +304,9 @@ private:
         return duplicates(m.NumerosMultiple.data(), MaximoMultiple);
     }
 
-    // Ten numbers of 53 ticks at most (a pass, its end, an extra sweep tick,
-    // the draw) and the four of the stars, with room to spare.
-    static constexpr int MaximoTicksSorteo = 700;
+    // A pass of 50 ticks, its end, an extra sweep tick and the draw; the
+    // stars blink four times. Past this a draw has stopped moving.
+    static constexpr int MaximoTicksSorteo = 60;
 
     MonkeyDesktop desk;
     std::unique_ptr<Programa> prog;
@@ -332,6 +331,8 @@ std::vector<Event> makeEvents(unsigned seed, long count) {
             e = {Estrella, in(0, 6), in(0, 10), e.seed};
         else if (r < 24)
             e = {Tamano, 0, in(5, 11), e.seed};
+        else if (r < 26) // the shapes, more often than the other commands
+            e = {MenuItem, int(in(0, 1) ? Menu::mnuApMul : Menu::mnuApSen), 0, e.seed};
         else if (r < 32)
             e = {MenuItem, int(FrmQuelvar::arbolMenu()[std::size_t(in(0, menuCount - 1))].id), 0, e.seed};
         else if (r < 37)
