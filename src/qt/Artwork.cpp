@@ -232,14 +232,12 @@ QCursor cursorMas() {
     return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), centre, centre);
 }
 
-namespace {
-// The icon drawn at any size, on a 64-unit grid.
-QPixmap iconPixmap(int side) {
-    QPixmap pm(side, side);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+QImage iconImage(int side) {
+    QImage im(side, side, QImage::Format_ARGB32_Premultiplied);
+    im.fill(Qt::transparent);
+    QPainter p(&im);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(side / 64.0, side / 64.0);
+    p.scale(side / 64.0, side / 64.0); // drawn on a 64-unit grid, as data/quelvar.svg
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(AzulBarra));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
@@ -247,18 +245,17 @@ QPixmap iconPixmap(int side) {
     p.drawPath(starPath(QPointF(32, 34), 24, 10));
     p.setBrush(QColor(0xff, 0x00, 0x00));
     p.drawEllipse(QPointF(32, 34), 7, 7);
-    return pm;
+    return im;
 }
-} // namespace
 
 QIcon programIcon() {
     // Every size a window, a panel or the about box asks for, also at 2x,
-    // so that none is a stretched copy of another.
-    // Drawn once; kept for the whole run.
+    // so that none is a stretched copy of another. Drawn once; kept for the
+    // whole run.
     static const QIcon* icon = [] {
         auto* made = new QIcon;
         for (int side : {16, 24, 32, 48, 64, 96, 128, 256})
-            made->addPixmap(iconPixmap(side));
+            made->addPixmap(QPixmap::fromImage(iconImage(side)));
         return made;
     }();
     return *icon;

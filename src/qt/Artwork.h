@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
 
 // All pictures of the program, drawn here in code.
@@ -15,6 +16,8 @@ QFont buttonFont();
 // The outlined plus sign over the cells, hot spot in its centre.
 QCursor cursorMas();
 QIcon programIcon();
+// The program icon, side x side pixels; it needs no application object.
+QImage iconImage(int side);
 
 // The toolbar strip with its twelve flat buttons (pTools).
 void paintToolbar(QPainter& p, QSize size);

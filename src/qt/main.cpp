@@ -10,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(quelvar::textos::Titulo));
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quelvar"));
     QApplication::setWindowIcon(quelvar::artwork::programIcon());
 
     quelvar::hablarEspanol();
