@@ -3,6 +3,7 @@
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -19,6 +20,16 @@ void paintCell(QPainter& p, const QRectF& r, const Celda& celda) {
     p.fillRect(r, qcolor(celda.BackColor));
     p.setPen(qcolor(celda.ForeColor));
     p.drawText(r, Qt::AlignCenter, QString::fromStdString(celda.Caption));
+}
+
+void paintCell(QPainter& p, const QRectF& r, const Celda& celda, const QStaticText& caption) {
+    p.fillRect(r, qcolor(celda.BackColor));
+    p.setPen(qcolor(celda.ForeColor));
+    // Where a centred drawText() puts it: the line box centred, on whole pixels.
+    const QSizeF size = caption.size();
+    const qreal height = QFontMetricsF(p.font()).height();
+    p.drawStaticText(
+        QPointF(r.left() + (r.width() - size.width()) / 2, std::round(r.top() + (r.height() - height) / 2)), caption);
 }
 
 // A cell takes its own pixels only: the left and top edges belong to it,
@@ -42,6 +53,17 @@ BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(p
     setGeometry(QRect(pxi(FrameLeft[tablero]), pxi(FrameTop), pxi(FrameWidth), pxi(bottom - FrameTop)));
     setMouseTracking(true);
     setFont(artwork::cellFont());
+    // Every pixel is painted here, the background under the board too: a
+    // cell that changes repaints only itself, not the artwork behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
+        const bool star = k > NumerosPorTablero;
+        const int index = star ? k - NumerosPorTablero : k;
+        captions_[k].setText(QString::number(index));
+        captions_[k].setTextFormat(Qt::PlainText);
+        captions_[k].prepare(QTransform(), artwork::cellFont());
+        cells_ += cellRect({star ? Hit::Star : Hit::Number, index}).toAlignedRect();
+    }
 }
 
 QRectF BoardView::cellRect(Hit cell) const {
@@ -85,20 +107,29 @@ void BoardView::paintEvent(QPaintEvent* e) {
     using namespace layout;
     QPainter p(this);
     p.setClipRegion(e->region());
-    // The frame: white, no border, with the board number at its top.
-    p.fillRect(QRectF(0, 0, px(FrameWidth), px(FrameHeight)), Qt::white);
-    p.setFont(artwork::boardNumberFont());
-    p.setPen(qcolor(RojoClaro));
-    p.drawText(rectF(lblCuadro), Qt::AlignCenter, QString::number(tablero_));
+    if (!e->region().subtracted(cells_).isEmpty()) {
+        // More than cells: the boards' background as it lies behind this
+        // board, then the frame, white, with the board number at its top.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(-pos());
+        artwork::paintBoardsBackground(p, parentWidget()->size());
+        p.restore();
+        p.fillRect(QRectF(0, 0, px(FrameWidth), px(FrameHeight)), Qt::white);
+        p.setFont(artwork::boardNumberFont());
+        p.setPen(qcolor(RojoClaro));
+        p.drawText(rectF(lblCuadro), Qt::AlignCenter, QString::number(tablero_));
+    }
     p.setFont(artwork::cellFont());
     const FrmQuelvar::Tablero& t = form_.tablero[tablero_];
     for (int k = 1; k <= NumerosPorTablero; ++k) {
         const QRectF r = cellRect({Hit::Number, k});
-        if (e->region().intersects(r.toAlignedRect())) paintCell(p, r, t.lblNral[k]);
+        if (e->region().intersects(r.toAlignedRect())) paintCell(p, r, t.lblNral[k], captions_[k]);
     }
     for (int k = 1; k <= EstrellasPorTablero; ++k) {
         const QRectF r = cellRect({Hit::Star, k});
-        if (e->region().intersects(r.toAlignedRect())) paintCell(p, r, t.lblEstrella[k]);
+        if (e->region().intersects(r.toAlignedRect()))
+            paintCell(p, r, t.lblEstrella[k], captions_[NumerosPorTablero + k]);
     }
 }
 
@@ -124,6 +155,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* e) { updateCursor(this, hitTest(e->p
 
 SizeChooserView::SizeChooserView(FrmQuelvar& form, QWidget* parent) : QWidget(parent), form_(form) {
     setGeometry(rectI(layout::Frame6));
+    setAttribute(Qt::WA_OpaquePaintEvent); // it fills its whole rectangle
     setMouseTracking(true);
     setFont(artwork::cellFont());
 }

@@ -3,6 +3,8 @@
 #include "window/FrmQuelvar.h"
 
 #include <QPushButton>
+#include <QRegion>
+#include <QStaticText>
 #include <QWidget>
 
 #include <array>
@@ -44,6 +46,9 @@ private:
 
     FrmQuelvar& form_;
     int tablero_;
+    // Captions laid out once: numbers 1..50, then stars 1..9.
+    std::array<QStaticText, NumerosPorTablero + EstrellasPorTablero + 1> captions_;
+    QRegion cells_; // every cell's pixels: a repaint inside them needs no background
     Hit pressed_;
     std::array<Color, NumerosPorTablero + EstrellasPorTablero + 1> shown_{};
 };
