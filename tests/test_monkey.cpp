@@ -324,26 +324,26 @@ std::vector<Event> makeEvents(unsigned seed, long count) {
     const int menuCount = int(FrmQuelvar::arbolMenu().size());
     for (long i = 0; i < count; ++i) {
         Event e{Tick, 0, 0, std::uint32_t(rng())};
-        const int r = in(0, 99);
-        if (r < 14)
+        const int r = in(0, 199); // in half percents
+        if (r < 28)
             e = {Numero, in(0, 6), in(-1, 52), e.seed};
-        else if (r < 20)
-            e = {Estrella, in(0, 6), in(0, 10), e.seed};
-        else if (r < 24)
-            e = {Tamano, 0, in(5, 11), e.seed};
-        else if (r < 26) // the shapes, more often than the other commands
-            e = {MenuItem, int(in(0, 1) ? Menu::mnuApMul : Menu::mnuApSen), 0, e.seed};
-        else if (r < 32)
-            e = {MenuItem, int(FrmQuelvar::arbolMenu()[std::size_t(in(0, menuCount - 1))].id), 0, e.seed};
-        else if (r < 37)
-            e = {Boton, 0, 0, e.seed};
-        else if (r < 39)
-            e = {MoverBarra, in(-100, 9700), in(0, 700), e.seed};
         else if (r < 40)
+            e = {Estrella, in(0, 6), in(0, 10), e.seed};
+        else if (r < 43) // rarer: a size click mid-draw often ends it
+            e = {Tamano, 0, in(5, 11), e.seed};
+        else if (r < 47) // the shapes, more often than the other commands
+            e = {MenuItem, int(in(0, 1) ? Menu::mnuApMul : Menu::mnuApSen), 0, e.seed};
+        else if (r < 59)
+            e = {MenuItem, int(FrmQuelvar::arbolMenu()[std::size_t(in(0, menuCount - 1))].id), 0, e.seed};
+        else if (r < 69)
+            e = {Boton, 0, 0, e.seed};
+        else if (r < 73)
+            e = {MoverBarra, in(-100, 9700), in(0, 700), e.seed};
+        else if (r < 75)
             e = {ClickBarra, 0, 0, e.seed};
-        else if (r < 41)
+        else if (r < 77)
             e = {MoverVentana, in(0, 9600), in(0, 7000), e.seed};
-        else if (r < 42)
+        else if (r < 79)
             e = {Cerrar, 0, 0, e.seed};
         else
             e = {Tick, in(0, 1), 0, e.seed};
