@@ -16,6 +16,16 @@ wait_stars() {
     return 1
 }
 
+# F6 on a changed ticket asks to save it; answer No.
+new_multiple_ticket() {
+    focus_window
+    xdotool key F6
+    wait_window '^Quelvar$' "$APP_PID" >/dev/null || fail "no save question"
+    settle
+    xdotool key alt+n
+    wait_gone '^Quelvar$' || fail "save question did not close"
+}
+
 start_xvfb
 launch "$APP"
 APP_PID=$LAST_PID
@@ -46,13 +56,8 @@ xdotool key Escape
 wait_gone '^Guardar como\.\.\.$' || fail "dialog did not close"
 pass "save enabled"
 
-# The multiple bet: F6 asks to save the changed ticket; answer No.
-focus_window
-xdotool key F6
-wait_window '^Quelvar$' "$APP_PID" >/dev/null || fail "no save question"
-settle
-xdotool key alt+n
-wait_gone '^Quelvar$' || fail "save question did not close"
+# The multiple bet.
+new_multiple_ticket
 wait_window "^Quelvar  -  ''Nueva Apuesta''$" "$APP_PID" >/dev/null || fail "no new multiple ticket"
 click_size 10
 click_button
@@ -65,12 +70,7 @@ pass "one press fills a multiple bet of ten"
 # A smaller size chosen mid-pass, when the numbers drawn already fill it:
 # the sweep ends, the stars are drawn, no cell stays lit and the idle
 # program sleeps.
-focus_window
-xdotool key F6
-wait_window '^Quelvar$' "$APP_PID" >/dev/null || fail "no save question"
-settle
-xdotool key alt+n
-wait_gone '^Quelvar$' || fail "save question did not close"
+new_multiple_ticket
 click_size 10
 click_button
 for _ in $(seq 100); do

@@ -79,32 +79,27 @@ wait_window "$MAIN" "$THIRD" >/dev/null || fail "start after a crash was blocked
 pass "stale lock ignored"
 
 # The cell cursor as the server shows it, and the raised toolbar picture,
-# at 1x and at 2x.
-find_client "$(wait_window "$MAIN" "$THIRD")"
-number_cell 1 7
-cell_x=$((CELL_X - CLIENT_X)) cell_y=$((CELL_Y - CLIENT_Y))
-xdotool mousemove $((CELL_X + 6)) $((CELL_Y + 7))
-sleep 0.3
-check_cursor "$CURSOR_TOOL" 1x
-# Toolbar position 4 starts at 215 + 3 x 750 twips, 164.33 pixels.
-xdotool mousemove $((CLIENT_X + 184)) $((CLIENT_Y + 20))
-sleep 0.3
-shot
-crisp_bevel $((CLIENT_X + 164)) $((CLIENT_Y + 21)) 1 1x
-pass "cursor and raised picture at 1x"
-
+# at 1x and at 2x: every offset inside the client area scales.
+# looks_at SCALE: over number cell 7 of board 1, then over toolbar position
+# 4, which starts at 215 + 3 x 750 twips (164.33 pixels at 1x).
+looks_at() {
+    local f=$1
+    find_client "$win"
+    number_cell 1 7
+    xdotool mousemove $((CLIENT_X + f * (CELL_X - CLIENT_X) + 6 * f)) $((CLIENT_Y + f * (CELL_Y - CLIENT_Y) + 7 * f))
+    sleep 0.3
+    check_cursor "$CURSOR_TOOL" "${f}x"
+    xdotool mousemove $((CLIENT_X + 184 * f)) $((CLIENT_Y + 20 * f))
+    sleep 0.3
+    shot
+    # The bevel's first device column: 164 at 1x, 329 at 2x.
+    crisp_bevel $((CLIENT_X + (16433 * f + 50) / 100)) $((CLIENT_Y + 21 * f + f - 1)) "$f" "${f}x"
+    pass "cursor and raised picture at ${f}x"
+}
+win=$(wait_window "$MAIN" "$THIRD")
+looks_at 1
 kill -9 "$THIRD"
 wait "$THIRD" 2>/dev/null || true
 QT_SCALE_FACTOR=2 launch "$APP"
-FOURTH=$LAST_PID
-win=$(wait_window "$MAIN" "$FOURTH") || fail "no window at 2x"
-find_client "$win"
-# At 2x every offset inside the client area doubles.
-xdotool mousemove $((CLIENT_X + 2 * cell_x + 12)) $((CLIENT_Y + 2 * cell_y + 14))
-sleep 0.3
-check_cursor "$CURSOR_TOOL" 2x
-xdotool mousemove $((CLIENT_X + 368)) $((CLIENT_Y + 40))
-sleep 0.3
-shot
-crisp_bevel $((CLIENT_X + 329)) $((CLIENT_Y + 43)) 2 2x
-pass "cursor and raised picture at 2x"
+win=$(wait_window "$MAIN" "$LAST_PID") || fail "no window at 2x"
+looks_at 2
