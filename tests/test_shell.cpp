@@ -2,12 +2,14 @@
 // reaches the widgets.
 
 #include "TestSupport.h"
+#include "qt/Accesible.h"
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
 #include "qt/Idioma.h"
 #include "qt/MainWindow.h"
 #include "qt/Views.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -41,7 +43,10 @@ template <typename Check> void onNextDialog(Check check) {
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { hablarEspanol(); }
+    void initTestCase() {
+        hablarEspanol();
+        instalarAccesibilidad();
+    }
 
     void clientAreaIsFixed() {
         Started s;
@@ -212,6 +217,50 @@ private slots:
         QTRY_VERIFY(b->hasFocus());
         QCOMPARE(b->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         QVERIFY(b->grab().toImage() != without);
+    }
+
+    // What a screen reader finds: every cell named with its bet and state,
+    // kept in step with the model, and pressed as a click would be.
+    void assistiveTechnologySeesEveryCell() {
+        Started s;
+        s.manual();
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto name = [](QAccessibleInterface* i) { return i->text(QAccessible::Name); };
+        auto press = [](QAccessibleInterface* i) {
+            i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.board(2));
+        QCOMPARE(board->childCount(), 59);
+        QCOMPARE(name(board), QStringLiteral("Apuesta 2"));
+        QCOMPARE(name(board->child(6)), QStringLiteral("Número 7, apuesta 2, libre"));
+        QCOMPARE(name(board->child(52)), QStringLiteral("Estrella 3, apuesta 2, libre"));
+        QCOMPARE(board->child(6)->role(), QAccessible::CheckBox);
+        QCOMPARE(board->indexOfChild(board->child(52)), 52);
+        QCOMPARE(board->childAt(board->child(6)->rect().center().x(), board->child(6)->rect().center().y()),
+                 board->child(6));
+        QAccessibleInterface* one = QAccessible::queryAccessibleInterface(w.board(1))->child(6);
+        press(one);
+        QVERIFY(s.f.tablero[1].lblNral[7].seleccionada());
+        QCOMPARE(name(one), QStringLiteral("Número 7, apuesta 1, seleccionado"));
+        QVERIFY(one->state().checked);
+
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.toolbar());
+        QCOMPARE(name(bar->child(0)), QStringLiteral("Abrir"));
+        QCOMPARE(bar->child(0)->role(), QAccessible::Button);
+        s.desk.answer(MsgAnswer::No); // the save question before the new ticket
+        press(bar->child(6));         // "Múltiples"
+        QVERIFY(s.f.mnuApMul.Checked);
+        QAccessibleInterface* sizes = QAccessible::queryAccessibleInterface(w.sizeChooser());
+        QCOMPARE(sizes->childCount(), 5);
+        QCOMPARE(name(sizes->child(2)), QStringLiteral("Cantidad 8, libre"));
+        press(sizes->child(2));
+        QCOMPARE(s.m.CantidadMultiple, 8);
+        QCOMPARE(name(sizes->child(2)), QStringLiteral("Cantidad 8, elegida"));
+        s.lock();
+        w.refresh();
+        QVERIFY(bar->child(0)->state().disabled);
     }
 
     void promptAnsweredThroughTheWindow() {

@@ -3,6 +3,7 @@
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -36,6 +37,20 @@ void paintCell(QPainter& p, const QRectF& r, const Celda& celda, const QStaticTe
 // the right and bottom edges to the next pixel over.
 bool inside(const QRectF& r, QPointF pos) {
     return pos.x() >= r.left() && pos.x() < r.right() && pos.y() >= r.top() && pos.y() < r.bottom();
+}
+
+// Assistive technology hears of a cell whose look changed: its name and its
+// checked state say it.
+void tellChanged(QWidget* w, int child) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent name(w, QAccessible::NameChanged);
+    name.setChild(child);
+    QAccessible::updateAccessibility(&name);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent state(w, changed);
+    state.setChild(child);
+    QAccessible::updateAccessibility(&state);
 }
 
 void updateCursor(QWidget* w, bool overCell) {
@@ -83,6 +98,11 @@ BoardView::Hit BoardView::hitTest(QPointF pos) const {
     return {};
 }
 
+void BoardView::press(Hit cell) {
+    if (cell.kind == Hit::Number) emit numberClicked(tablero_, cell.index);
+    if (cell.kind == Hit::Star) emit starClicked(tablero_, cell.index);
+}
+
 QPoint BoardView::centreOf(Hit cell) const { return cellRect(cell).center().toPoint(); }
 
 // A cell's look is fully told by its background colour; only cells whose
@@ -94,12 +114,14 @@ void BoardView::sync() {
         if (shown_[k] == t.lblNral[k].BackColor) continue;
         shown_[k] = t.lblNral[k].BackColor;
         update(cellRect({Hit::Number, k}).toAlignedRect());
+        tellChanged(this, k - 1);
     }
     for (int k = 1; k <= EstrellasPorTablero; ++k) {
         Color& shown = shown_[NumerosPorTablero + k];
         if (shown == t.lblEstrella[k].BackColor) continue;
         shown = t.lblEstrella[k].BackColor;
         update(cellRect({Hit::Star, k}).toAlignedRect());
+        tellChanged(this, NumerosPorTablero + k - 1);
     }
 }
 
@@ -173,6 +195,7 @@ void SizeChooserView::sync() {
         if (shown_[k] == form_.lblApmul[k].BackColor) continue;
         shown_[k] = form_.lblApmul[k].BackColor;
         update(rectF(layout::celdaTamano(k)).toAlignedRect());
+        tellChanged(this, k - MinimoMultiple);
     }
 }
 
@@ -243,6 +266,18 @@ void ToolbarView::paintEvent(QPaintEvent*) {
         p.translate(toDevice.inverted().map(QPointF(std::round(corner.x()), std::round(corner.y()))));
         artwork::paintRaised(p, im.Picture);
     }
+}
+
+QRect ToolbarView::positionRect(int k) const {
+    using namespace layout;
+    return rectI({BarraInicio + BarraPaso * (k - 1), RaisedTop, BarraPaso, RaisedHeight});
+}
+
+void ToolbarView::press(int k) {
+    const QRect r = positionRect(k);
+    emit mouseMoved(static_cast<float>(r.center().x() * layout::TwipsPorPixel),
+                    static_cast<float>(r.center().y() * layout::TwipsPorPixel));
+    emit clicked();
 }
 
 void ToolbarView::mouseMoveEvent(QMouseEvent* e) {

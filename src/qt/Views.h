@@ -30,6 +30,11 @@ public:
     QPoint centreOf(Hit cell) const;
     // Repaints the cells whose look changed in the model since last time.
     void sync();
+    // Runs what a click on the cell runs (assistive technology's press).
+    void press(Hit cell);
+    int tablero() const { return tablero_; }
+    FrmQuelvar& form() const { return form_; }
+    QRect cellRectPublic(Hit cell) const { return cellRect(cell).toAlignedRect(); }
 
 signals:
     void numberClicked(int tablero, int index);
@@ -61,6 +66,8 @@ public:
     int hitTest(QPointF pos) const; // 6..10, or 0
     QPoint centreOf(int k) const;
     void sync();
+    void press(int k) { emit sizeClicked(k); }
+    FrmQuelvar& form() const { return form_; }
 
 signals:
     void sizeClicked(int index);
@@ -84,6 +91,10 @@ class ToolbarView : public QWidget {
 public:
     ToolbarView(FrmQuelvar& form, QWidget* parent);
     void sync();
+    // Position k (1..12) as the mouse would choose it: over it, then a click.
+    void press(int k);
+    QRect positionRect(int k) const;
+    FrmQuelvar& form() const { return form_; }
 
 signals:
     void mouseMoved(float xTwips, float yTwips);

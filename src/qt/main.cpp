@@ -1,3 +1,4 @@
+#include "qt/Accesible.h"
 #include "qt/Artwork.h"
 #include "qt/Idioma.h"
 #include "qt/MainWindow.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(quelvar::artwork::programIcon());
 
     quelvar::hablarEspanol();
+    quelvar::instalarAccesibilidad();
 
     quelvar::QtDesktop desktop;
     quelvar::Programa programa(desktop);

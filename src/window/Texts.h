@@ -75,6 +75,21 @@ constexpr const char* AsuntoCorreo = "Quelvar";
 constexpr const char* EtiquetasBarra[] = {"Abrir",     "Guardar",   "G. como", "Cerrar", "Salir",    "Sencillas",
                                           "Múltiples", "Aleatorea", "Manual",  "Borrar", "Imprimir", "Acerca de"};
 
+// What assistive technology says of the cells: "Número 7, apuesta 2,
+// seleccionado", "Estrella 3, apuesta 1, libre", "Cantidad 8, elegida".
+constexpr const char* AccNumero = "Número ";
+constexpr const char* AccEstrella = "Estrella ";
+constexpr const char* AccCantidad = "Cantidad ";
+constexpr const char* AccApuesta = ", apuesta ";
+constexpr const char* AccSeleccionado = ", seleccionado";
+constexpr const char* AccLibre = ", libre";
+constexpr const char* AccIluminado = ", iluminado";
+constexpr const char* AccElegida = ", elegida";
+constexpr const char* AccNoElegida = ", libre";
+constexpr const char* AccTablero = "Apuesta ";
+constexpr const char* AccCantidades = "Cantidad de números de la apuesta múltiple";
+constexpr const char* AccBarra = "Barra de herramientas";
+
 } // namespace quelvar::textos
 
 namespace quelvar::errores {

@@ -37,6 +37,7 @@ toolbar_point 12
 click_at "$TB_X" "$TB_Y"
 wait_window '^Acerca de Quelvar$' "$APP_PID" >/dev/null || fail "no about box"
 settle
+expect_a11y "link | Contactar al autor |" "link | https://quelvar.example.org/ |"
 xdotool key Escape
 wait_gone '^Acerca de Quelvar$' || fail "Escape did not close the about box"
 pass "about box"

@@ -120,6 +120,9 @@ expect_a11y() {
     done
 }
 
+# a11y_press NAME: presses the named node through the accessibility bus.
+a11y_press() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_press.py" "$1" || fail "no node to press: $1"; }
+
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 
 shot() { import -window root "$E2E_DIR/shot.png"; }

@@ -46,6 +46,22 @@ expect_eq "$(star_colour 1 2)" ff0000 "star 2"
 expect_eq "$(star_colour 1 3)" ffffff "star 3"
 pass "cells chosen by mouse"
 
+# A screen reader sees every cell by name and state, and presses one as a
+# click would.
+expect_a11y "check box | Número 7, apuesta 1, seleccionado |" "check box | Número 8, apuesta 1, libre |" \
+    "check box | Estrella 2, apuesta 1, seleccionado |" "check box | Número 20, apuesta 2, libre |" \
+    "radio button | Cantidad 8, libre |" "push button | Abrir |" "push button | Acerca de |"
+a11y_press "Número 30, apuesta 1, libre"
+sleep 0.3
+shot
+expect_eq "$(number_colour 1 30)" ff0000 "cell 30 pressed through the accessibility bus"
+expect_a11y "check box | Número 30, apuesta 1, seleccionado | enabled,checked"
+a11y_press "Número 30, apuesta 1, seleccionado"
+sleep 0.3
+shot
+expect_eq "$(number_colour 1 30)" ffffff "cell 30 pressed again"
+pass "cells named and pressed through the accessibility bus"
+
 # Deselecting gives the white look back.
 click_number 1 12
 sleep 0.3

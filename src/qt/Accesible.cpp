@@ -1,0 +1,216 @@
+#include "qt/Accesible.h"
+
+#include "qt/Dialogs.h"
+#include "qt/Views.h"
+#include "window/Layout.h"
+#include "window/Texts.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWindow>
+
+#include <functional>
+#include <vector>
+
+namespace quelvar {
+
+namespace {
+
+QString utf8(const char* s) { return QString::fromUtf8(s); }
+
+// One element a painted widget draws: a cell or a toolbar position. It has no
+// object of its own; its widget's interface owns it.
+class Elemento : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit Elemento(QWidget* widget) : widget_(widget) {}
+
+    bool isValid() const override { return widget_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return widget_->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(widget_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QRect rect() const override {
+        const QRect local = localRect();
+        return QRect(widget_->mapToGlobal(local.topLeft()), local.size());
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) press();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+protected:
+    virtual QRect localRect() const = 0;
+    virtual void press() = 0;
+    QWidget* widget_;
+};
+
+class CeldaTablero : public Elemento {
+public:
+    CeldaTablero(BoardView* board, BoardView::Hit cell) : Elemento(board), board_(board), cell_(cell) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return {};
+        const Celda& c = celda();
+        const char* look = c.seleccionada() ? textos::AccSeleccionado
+                           : c.libre()      ? textos::AccLibre
+                                            : textos::AccIluminado;
+        return utf8(cell_.kind == BoardView::Hit::Number ? textos::AccNumero : textos::AccEstrella) +
+               QString::fromStdString(c.Caption) + utf8(textos::AccApuesta) + QString::number(board_->tablero()) +
+               utf8(look);
+    }
+    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.checkable = true;
+        s.checked = celda().seleccionada();
+        s.focusable = false;
+        return s;
+    }
+
+private:
+    const Celda& celda() const {
+        const FrmQuelvar::Tablero& t = board_->form().tablero[board_->tablero()];
+        return cell_.kind == BoardView::Hit::Number ? t.lblNral[cell_.index] : t.lblEstrella[cell_.index];
+    }
+    QRect localRect() const override { return board_->cellRectPublic(cell_); }
+    void press() override { board_->press(cell_); }
+    BoardView* board_;
+    BoardView::Hit cell_;
+};
+
+class CeldaTamano : public Elemento {
+public:
+    CeldaTamano(SizeChooserView* sizes, int k) : Elemento(sizes), sizes_(sizes), k_(k) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return {};
+        const Celda& c = sizes_->form().lblApmul[k_];
+        return utf8(textos::AccCantidad) + QString::number(k_) +
+               utf8(c.seleccionada() ? textos::AccElegida : textos::AccNoElegida);
+    }
+    QAccessible::Role role() const override { return QAccessible::RadioButton; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.checkable = true;
+        s.checked = sizes_->form().lblApmul[k_].seleccionada();
+        return s;
+    }
+
+private:
+    QRect localRect() const override {
+        const QPoint c = sizes_->centreOf(k_);
+        return QRect(c - QPoint(6, 7), QSize(13, 14));
+    }
+    void press() override { sizes_->press(k_); }
+    SizeChooserView* sizes_;
+    int k_;
+};
+
+class PosicionBarra : public Elemento {
+public:
+    PosicionBarra(ToolbarView* bar, int k) : Elemento(bar), bar_(bar), k_(k) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? utf8(textos::EtiquetasBarra[k_ - 1]) : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.disabled = !bar_->form().BarraActiva;
+        return s;
+    }
+
+private:
+    QRect localRect() const override { return bar_->positionRect(k_); }
+    void press() override { bar_->press(k_); }
+    ToolbarView* bar_;
+    int k_;
+};
+
+// A painted widget with its elements as children, made when first asked for.
+class Contenedor : public QAccessibleWidget {
+public:
+    template <typename Make>
+    Contenedor(QWidget* w, QAccessible::Role role, QString name, int count, Make make)
+        : QAccessibleWidget(w, role), name_(std::move(name)), ids_(std::size_t(count), 0) {
+        make_ = [this, make](int i) { return make(i); };
+    }
+    ~Contenedor() override {
+        for (QAccessible::Id id : ids_)
+            if (id) QAccessible::deleteAccessibleInterface(id);
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? name_ : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return int(ids_.size()); }
+    QAccessibleInterface* child(int i) const override {
+        if (i < 0 || i >= childCount()) return nullptr;
+        QAccessible::Id& id = ids_[std::size_t(i)];
+        if (!id) id = QAccessible::registerAccessibleInterface(make_(i));
+        return QAccessible::accessibleInterface(id);
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (ids_[std::size_t(i)] && QAccessible::accessibleInterface(ids_[std::size_t(i)]) == c) return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (QAccessibleInterface* c = child(i); c->rect().contains(x, y)) return c;
+        return nullptr;
+    }
+
+private:
+    QString name_;
+    mutable std::vector<QAccessible::Id> ids_;
+    std::function<QAccessibleInterface*(int)> make_;
+};
+
+class Enlace : public QAccessibleWidget {
+public:
+    explicit Enlace(ClickLabel* link) : QAccessibleWidget(link, QAccessible::Link), link_(link) {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? link_->text() : QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) link_->activate();
+    }
+
+private:
+    ClickLabel* link_;
+};
+
+QAccessibleInterface* fabrica(const QString&, QObject* object) {
+    using Hit = BoardView::Hit;
+    if (auto* board = qobject_cast<BoardView*>(object))
+        return new Contenedor(board, QAccessible::Grouping,
+                              utf8(textos::AccTablero) + QString::number(board->tablero()),
+                              NumerosPorTablero + EstrellasPorTablero, [board](int i) -> QAccessibleInterface* {
+                                  return i < NumerosPorTablero
+                                             ? new CeldaTablero(board, {Hit::Number, i + 1})
+                                             : new CeldaTablero(board, {Hit::Star, i - NumerosPorTablero + 1});
+                              });
+    if (auto* sizes = qobject_cast<SizeChooserView*>(object))
+        return new Contenedor(
+            sizes, QAccessible::Grouping, utf8(textos::AccCantidades), MaximoMultiple - MinimoMultiple + 1,
+            [sizes](int i) -> QAccessibleInterface* { return new CeldaTamano(sizes, MinimoMultiple + i); });
+    if (auto* bar = qobject_cast<ToolbarView*>(object))
+        return new Contenedor(bar, QAccessible::ToolBar, utf8(textos::AccBarra), layout::BarraBotones,
+                              [bar](int i) -> QAccessibleInterface* { return new PosicionBarra(bar, i + 1); });
+    if (auto* link = qobject_cast<ClickLabel*>(object)) return new Enlace(link);
+    return nullptr;
+}
+
+} // namespace
+
+void instalarAccesibilidad() { QAccessible::installFactory(fabrica); }
+
+} // namespace quelvar
