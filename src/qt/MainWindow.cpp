@@ -106,20 +106,40 @@ void MainWindow::tick(int n) {
 }
 
 void MainWindow::refresh() {
-    setWindowTitle(QString::fromStdString(form_.Caption));
+    // A draw refreshes a hundred times a second and mostly changes cells
+    // only: the texts and menus are handed to Qt when they change.
+    if (form_.Caption != shownCaption_) {
+        shownCaption_ = form_.Caption;
+        setWindowTitle(QString::fromStdString(shownCaption_));
+    }
 
     // An item's shortcut must die with its top-level menu, so each action
     // carries the state the model says is usable.
+    std::vector<char> menus;
+    menus.reserve(menus_.size() + 2 * actions_.size());
     for (const auto& [id, menu] : menus_)
-        menu->setEnabled(form_.item(id).Enabled);
+        menus.push_back(form_.item(id).Enabled);
     for (const auto& [id, a] : actions_) {
-        const ItemMenu& it = form_.item(id);
-        a->setCheckable(it.Checked);
-        a->setChecked(it.Checked);
-        a->setEnabled(form_.activo(id));
+        menus.push_back(form_.item(id).Checked);
+        menus.push_back(form_.activo(id));
+    }
+    if (menus != shownMenus_) {
+        shownMenus_ = std::move(menus);
+        auto state = shownMenus_.cbegin();
+        for (const auto& [id, menu] : menus_)
+            menu->setEnabled(*state++);
+        for (const auto& [id, a] : actions_) {
+            const bool checked = *state++;
+            a->setCheckable(checked);
+            a->setChecked(checked);
+            a->setEnabled(*state++);
+        }
     }
 
-    cmdApuesta_->setText(QString::fromStdString(form_.cmdApuesta.Caption));
+    if (form_.cmdApuesta.Caption != shownButton_) {
+        shownButton_ = form_.cmdApuesta.Caption;
+        cmdApuesta_->setText(QString::fromStdString(shownButton_));
+    }
     cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
     if (form_.pedidosFoco != focusRequests_) {
         focusRequests_ = form_.pedidosFoco;

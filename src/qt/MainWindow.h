@@ -7,6 +7,8 @@
 
 #include <array>
 #include <map>
+#include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -77,6 +79,10 @@ private:
     };
     std::array<std::unique_ptr<QTimer>, 7> timers_;
     std::array<TimerLink, 7> links_{};
+    // What Qt was last given, so that a refresh hands over changes only.
+    std::string shownCaption_;
+    std::vector<char> shownMenus_;
+    std::string shownButton_;
     unsigned focusRequests_ = 0;
     unsigned closeRequests_ = 0;
 };

@@ -23,14 +23,15 @@ void paintCell(QPainter& p, const QRectF& r, const Celda& celda) {
     p.drawText(r, Qt::AlignCenter, QString::fromStdString(celda.Caption));
 }
 
-void paintCell(QPainter& p, const QRectF& r, const Celda& celda, const QStaticText& caption) {
+// lineHeight is the font's line height: where a centred drawText() puts the
+// caption, the line box centred, on whole pixels.
+void paintCell(QPainter& p, const QRectF& r, const Celda& celda, const QStaticText& caption, qreal lineHeight) {
     p.fillRect(r, qcolor(celda.BackColor));
     p.setPen(qcolor(celda.ForeColor));
-    // Where a centred drawText() puts it: the line box centred, on whole pixels.
     const QSizeF size = caption.size();
-    const qreal height = QFontMetricsF(p.font()).height();
     p.drawStaticText(
-        QPointF(r.left() + (r.width() - size.width()) / 2, std::round(r.top() + (r.height() - height) / 2)), caption);
+        QPointF(r.left() + (r.width() - size.width()) / 2, std::round(r.top() + (r.height() - lineHeight) / 2)),
+        caption);
 }
 
 // A cell takes its own pixels only: the left and top edges belong to it,
@@ -71,13 +72,15 @@ BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(p
     // Every pixel is painted here, the background under the board too: a
     // cell that changes repaints only itself, not the artwork behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    lineHeight_ = QFontMetricsF(font()).height();
     for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
         const bool star = k > NumerosPorTablero;
         const int index = star ? k - NumerosPorTablero : k;
         captions_[k].setText(QString::number(index));
         captions_[k].setTextFormat(Qt::PlainText);
-        captions_[k].prepare(QTransform(), artwork::cellFont());
-        cells_ += cellRect({star ? Hit::Star : Hit::Number, index}).toAlignedRect();
+        captions_[k].prepare(QTransform(), font());
+        rects_[k] = cellRect({star ? Hit::Star : Hit::Number, index});
+        cells_ += rects_[k].toAlignedRect();
     }
 }
 
@@ -127,8 +130,8 @@ void BoardView::sync() {
 
 void BoardView::paintEvent(QPaintEvent* e) {
     using namespace layout;
+    // The painter clips to the region already.
     QPainter p(this);
-    p.setClipRegion(e->region());
     if (!e->region().subtracted(cells_).isEmpty()) {
         // More than cells: the boards' background as it lies behind this
         // board, then the frame, white, with the board number at its top.
@@ -141,17 +144,13 @@ void BoardView::paintEvent(QPaintEvent* e) {
         p.setFont(artwork::boardNumberFont());
         p.setPen(qcolor(RojoClaro));
         p.drawText(rectF(lblCuadro), Qt::AlignCenter, QString::number(tablero_));
+        p.setFont(font());
     }
-    p.setFont(artwork::cellFont());
     const FrmQuelvar::Tablero& t = form_.tablero[tablero_];
-    for (int k = 1; k <= NumerosPorTablero; ++k) {
-        const QRectF r = cellRect({Hit::Number, k});
-        if (e->region().intersects(r.toAlignedRect())) paintCell(p, r, t.lblNral[k], captions_[k]);
-    }
-    for (int k = 1; k <= EstrellasPorTablero; ++k) {
-        const QRectF r = cellRect({Hit::Star, k});
-        if (e->region().intersects(r.toAlignedRect()))
-            paintCell(p, r, t.lblEstrella[k], captions_[NumerosPorTablero + k]);
+    for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
+        if (!e->region().intersects(rects_[k].toAlignedRect())) continue;
+        const Celda& celda = k > NumerosPorTablero ? t.lblEstrella[k - NumerosPorTablero] : t.lblNral[k];
+        paintCell(p, rects_[k], celda, captions_[k], lineHeight_);
     }
 }
 

@@ -53,6 +53,8 @@ private:
     int tablero_;
     // Captions laid out once: numbers 1..50, then stars 1..9.
     std::array<QStaticText, NumerosPorTablero + EstrellasPorTablero + 1> captions_;
+    std::array<QRectF, NumerosPorTablero + EstrellasPorTablero + 1> rects_; // the same order
+    qreal lineHeight_ = 0;
     QRegion cells_; // every cell's pixels: a repaint inside them needs no background
     Hit pressed_;
     std::array<Color, NumerosPorTablero + EstrellasPorTablero + 1> shown_{};
