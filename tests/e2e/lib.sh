@@ -56,7 +56,7 @@ start_xvfb() {
 # at once; such a start is tried once more, and says so in the log.
 launch() {
     local mark
-    mark=$(wc -l <"$E2E_DIR/app.log" 2>/dev/null || echo 0)
+    mark=$(wc -l 2>/dev/null <"$E2E_DIR/app.log" || echo 0)
     "$@" >>"$E2E_DIR/app.log" 2>&1 &
     LAST_PID=$!
     E2E_PIDS+=("$LAST_PID")
