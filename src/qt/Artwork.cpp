@@ -5,10 +5,14 @@
 #include "window/Texts.h"
 
 #include <QBitmap>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
+
+#include <algorithm>
+#include <map>
 
 namespace quelvar::artwork {
 
@@ -248,17 +252,41 @@ QImage iconImage(int side) {
     return im;
 }
 
-QIcon programIcon() {
-    // Every size a window, a panel or the about box asks for, also at 2x,
-    // so that none is a stretched copy of another. Drawn once; kept for the
-    // whole run.
-    static const QIcon* icon = [] {
-        auto* made = new QIcon;
-        for (int side : {16, 24, 32, 48, 64, 96, 128, 256})
-            made->addPixmap(QPixmap::fromImage(iconImage(side)));
+namespace {
+
+// The program icon drawn at whatever size is asked, the first time it is
+// asked: never a stretched copy of another size, and nothing drawn at
+// start-up that nobody shows.
+class ProgramIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        QPixmap& made = drawn_[side];
+        if (made.isNull()) made = QPixmap::fromImage(iconImage(side));
         return made;
-    }();
-    return *icon;
+    }
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = p->device() ? p->device()->devicePixelRatioF() : 1.0;
+        p->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    // What a window manager is offered for the window's title bar, panel and
+    // task switcher; it may scale one of them, a dialog asks for its own.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("quelvar"); }
+
+private:
+    std::map<int, QPixmap> drawn_;
+};
+
+} // namespace
+
+QIcon programIcon() {
+    // One engine for the whole run, so that each size is drawn once.
+    static const QIcon icon(new ProgramIconEngine);
+    return icon;
 }
 
 void paintToolbar(QPainter& p, QSize size) {
@@ -293,50 +321,63 @@ void paintRaised(QPainter& p, int position) {
     paintButtonFace(p, position, QColor(Amarillo));
 }
 
-void paintBoardsBackground(QPainter& p, QSize size) {
+void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
     using namespace layout;
+    // A board repainting its own margins asks for its rectangle only: what
+    // lies elsewhere is not even laid out.
+    const QRectF whole(QPointF(0, 0), QSizeF(size));
+    const QRectF shown = area.isEmpty() ? whole : area & whole;
+    const auto shows = [&shown](const QRectF& r) { return shown.intersects(r.adjusted(-2, -2, 2, 2)); };
     QLinearGradient g(0, 0, size.width(), size.height());
     g.setColorAt(0, QColor(AzulFondo).lighter(104));
     g.setColorAt(1, QColor(AzulFondo).darker(106));
-    p.fillRect(QRect(QPoint(0, 0), size), g);
+    p.fillRect(shown, g);
     // A band of balls and stars above the boards.
     const qreal bandY = px(FrameTop) / 2 + 1;
-    p.setPen(QPen(QColor(255, 255, 255, 200), 2));
-    p.drawLine(QPointF(12, bandY), QPointF(size.width() - 12, bandY));
-    constexpr int marks = 21;
-    for (int i = 0; i < marks; ++i) {
-        const QPointF c(12 + (size.width() - 24) * (i + 0.5) / marks, bandY);
-        if (i % 2 == 0) {
-            p.setPen(QPen(QColor(AmarilloOscuro), 1));
-            p.setBrush(QColor(Amarillo));
-            p.drawPath(starPath(c, 9, 4));
-        } else {
-            QRadialGradient ball(c + QPointF(-2, -2), 8);
-            ball.setColorAt(0, QColor(0xff, 0x9a, 0x9a));
-            ball.setColorAt(1, QColor(0xe0, 0x10, 0x10));
-            p.setPen(QPen(QColor(0xa0, 0x10, 0x10), 1));
-            p.setBrush(ball);
-            p.drawEllipse(c, 6.5, 6.5);
+    if (shows(QRectF(0, bandY - 10, size.width(), 20))) {
+        p.setPen(QPen(QColor(255, 255, 255, 200), 2));
+        p.drawLine(QPointF(12, bandY), QPointF(size.width() - 12, bandY));
+        constexpr int marks = 21;
+        for (int i = 0; i < marks; ++i) {
+            const QPointF c(12 + (size.width() - 24) * (i + 0.5) / marks, bandY);
+            if (i % 2 == 0) {
+                p.setPen(QPen(QColor(AmarilloOscuro), 1));
+                p.setBrush(QColor(Amarillo));
+                p.drawPath(starPath(c, 9, 4));
+            } else {
+                QRadialGradient ball(c + QPointF(-2, -2), 8);
+                ball.setColorAt(0, QColor(0xff, 0x9a, 0x9a));
+                ball.setColorAt(1, QColor(0xe0, 0x10, 0x10));
+                p.setPen(QPen(QColor(0xa0, 0x10, 0x10), 1));
+                p.setBrush(ball);
+                p.drawEllipse(c, 6.5, 6.5);
+            }
         }
     }
     constexpr qreal margin = 4;
     for (int b = 1; b <= quelvar::Apuestas; ++b) {
         const QRectF frame(px(FrameLeft[b]), px(FrameTop), px(FrameWidth), px(FrameHeight));
         const QRectF panel = frame.adjusted(-margin, -margin, margin, margin);
-        p.setPen(QPen(QColor(0x8a, 0xa4, 0xcc), 1));
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(panel, 5, 5);
         const qreal starTop = px(FilaEstrella[0]) - margin - 1;
         const qreal starBottom = px(FilaEstrella[2] + CeldaHeight) + margin + 1;
         const QRectF stars(panel.left(), starTop, panel.width(), starBottom - starTop);
-        p.setPen(QPen(QColor(AmarilloOscuro), 1));
-        p.setBrush(QColor(Amarillo));
-        p.drawRoundedRect(stars, 5, 5);
+        if (shows(panel)) {
+            p.setPen(QPen(QColor(0x8a, 0xa4, 0xcc), 1));
+            p.setBrush(Qt::white);
+            p.drawRoundedRect(panel, 5, 5);
+        }
+        if (shows(stars)) {
+            p.setPen(QPen(QColor(AmarilloOscuro), 1));
+            p.setBrush(QColor(Amarillo));
+            p.drawRoundedRect(stars, 5, 5);
+        }
     }
     const QRectF chooser = rectF(Frame6).adjusted(-margin, -margin, margin, margin);
-    p.setPen(QPen(QColor(0x8a, 0xa4, 0xcc), 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(chooser, 5, 5);
+    if (shows(chooser)) {
+        p.setPen(QPen(QColor(0x8a, 0xa4, 0xcc), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(chooser, 5, 5);
+    }
 }
 
 void paintBottomBar(QPainter& p, QSize size) {

@@ -24,8 +24,9 @@ void paintToolbar(QPainter& p, QSize size);
 // The raised look of toolbar position 1..12 (none for 11), 49 x 39 px.
 bool hasRaised(int position);
 void paintRaised(QPainter& p, int position);
-// Picture2: the boards' panels, the yellow star areas and the size panel.
-void paintBoardsBackground(QPainter& p, QSize size);
+// Picture2: the boards' panels, the yellow star areas and the size panel;
+// only what lies on area (all of it when area is empty).
+void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area = {});
 // Picture1: the bottom bar.
 void paintBottomBar(QPainter& p, QSize size);
 

@@ -24,7 +24,7 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
     client->setPalette(pal);
     setCentralWidget(client);
 
-    auto* picture2 = new PictureView(artwork::paintBoardsBackground, client);
+    auto* picture2 = new PictureView([](QPainter& p, QSize size) { artwork::paintBoardsBackground(p, size); }, client);
     picture2->setGeometry(rectI(layout::Picture2));
     for (int b = 1; b <= Apuestas; ++b) {
         boards_[b] = new BoardView(form_, b, picture2);

@@ -75,13 +75,24 @@ BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(p
     lineHeight_ = QFontMetricsF(font()).height();
     for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
         const bool star = k > NumerosPorTablero;
-        const int index = star ? k - NumerosPorTablero : k;
-        captions_[k].setText(QString::number(index));
-        captions_[k].setTextFormat(Qt::PlainText);
-        captions_[k].prepare(QTransform(), font());
-        rects_[k] = cellRect({star ? Hit::Star : Hit::Number, index});
+        rects_[k] = cellRect({star ? Hit::Star : Hit::Number, star ? k - NumerosPorTablero : k});
         cells_ += rects_[k].toAlignedRect();
     }
+}
+
+// Every board shows the same captions: laid out once for all five (a
+// painter that only moves keeps the layout).
+const BoardView::Captions& BoardView::captions() {
+    static const Captions laidOut = [] {
+        Captions c;
+        for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
+            c[k].setText(QString::number(k > NumerosPorTablero ? k - NumerosPorTablero : k));
+            c[k].setTextFormat(Qt::PlainText);
+            c[k].prepare(QTransform(), artwork::cellFont());
+        }
+        return c;
+    }();
+    return laidOut;
 }
 
 QRectF BoardView::cellRect(Hit cell) const {
@@ -138,7 +149,7 @@ void BoardView::paintEvent(QPaintEvent* e) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
         p.translate(-pos());
-        artwork::paintBoardsBackground(p, parentWidget()->size());
+        artwork::paintBoardsBackground(p, parentWidget()->size(), geometry());
         p.restore();
         p.fillRect(QRectF(0, 0, px(FrameWidth), px(FrameHeight)), Qt::white);
         p.setFont(artwork::boardNumberFont());
@@ -147,10 +158,11 @@ void BoardView::paintEvent(QPaintEvent* e) {
         p.setFont(font());
     }
     const FrmQuelvar::Tablero& t = form_.tablero[tablero_];
+    const Captions& laidOut = captions();
     for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
         if (!e->region().intersects(rects_[k].toAlignedRect())) continue;
         const Celda& celda = k > NumerosPorTablero ? t.lblEstrella[k - NumerosPorTablero] : t.lblNral[k];
-        paintCell(p, rects_[k], celda, captions_[k], lineHeight_);
+        paintCell(p, rects_[k], celda, laidOut[k], lineHeight_);
     }
 }
 

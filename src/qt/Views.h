@@ -51,9 +51,10 @@ private:
 
     FrmQuelvar& form_;
     int tablero_;
-    // Captions laid out once: numbers 1..50, then stars 1..9.
-    std::array<QStaticText, NumerosPorTablero + EstrellasPorTablero + 1> captions_;
-    std::array<QRectF, NumerosPorTablero + EstrellasPorTablero + 1> rects_; // the same order
+    // The cells' captions, numbers 1..50 then stars 1..9, and their places.
+    using Captions = std::array<QStaticText, NumerosPorTablero + EstrellasPorTablero + 1>;
+    static const Captions& captions();
+    std::array<QRectF, NumerosPorTablero + EstrellasPorTablero + 1> rects_;
     qreal lineHeight_ = 0;
     QRegion cells_; // every cell's pixels: a repaint inside them needs no background
     Hit pressed_;

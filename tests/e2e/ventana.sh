@@ -22,6 +22,30 @@ expect_a11y "frame | Quelvar - ''Nueva apuesta'' |" \
     "push button | APUESTAS SENCILLAS | enabled,showing |"
 pass "start-up menus"
 
+# The window manager is offered the program icon in six sizes, each drawn
+# for its size: the 48-pixel one is the installed 48-pixel picture.
+xprop -id "$win" -notype 32c _NET_WM_ICON >"$E2E_DIR/icon.txt"
+convert "$(dirname "$APP")/iconos/48.png" -depth 8 rgba:"$E2E_DIR/48.rgba"
+python3 - "$E2E_DIR/icon.txt" "$E2E_DIR/48.rgba" <<'PY' || fail "window icon"
+import sys
+data = [int(v) for v in open(sys.argv[1]).read().split("=", 1)[1].split(",")]
+sizes, pictures, i = [], {}, 0
+while i < len(data):
+    w, h = data[i], data[i + 1]
+    sizes.append(w)
+    pictures[w] = data[i + 2:i + 2 + w * h]
+    i += 2 + w * h
+assert sizes == [16, 24, 32, 48, 64, 128], sizes
+png = open(sys.argv[2], "rb").read()
+for k, argb in enumerate(pictures[48]):
+    r, g, b, a = png[4 * k:4 * k + 4]
+    shown = (argb >> 24, (argb >> 16) & 255, (argb >> 8) & 255, argb & 255)
+    assert shown[0] == a, (k, shown, (a, r, g, b))
+    if a >= 16:
+        assert all(abs(x - y) <= 2 for x, y in zip(shown[1:], (r, g, b))), (k, shown, (a, r, g, b))
+PY
+pass "window icon"
+
 # Random filling is on: the first click asks to switch to manual filling.
 click_number 1 7
 wait_window "$BOX" "$FIRST" >/dev/null || fail "no random-mode prompt"
