@@ -115,16 +115,15 @@ void MainWindow::refresh() {
 
     // An item's shortcut must die with its top-level menu, so each action
     // carries the state the model says is usable.
-    std::vector<char> menus;
-    menus.reserve(menus_.size() + 2 * actions_.size());
+    menusNow_.clear();
     for (const auto& [id, menu] : menus_)
-        menus.push_back(form_.item(id).Enabled);
+        menusNow_.push_back(form_.item(id).Enabled);
     for (const auto& [id, a] : actions_) {
-        menus.push_back(form_.item(id).Checked);
-        menus.push_back(form_.activo(id));
+        menusNow_.push_back(form_.item(id).Checked);
+        menusNow_.push_back(form_.activo(id));
     }
-    if (menus != shownMenus_) {
-        shownMenus_ = std::move(menus);
+    if (menusNow_ != shownMenus_) {
+        shownMenus_ = menusNow_;
         auto state = shownMenus_.cbegin();
         for (const auto& [id, menu] : menus_)
             menu->setEnabled(*state++);
@@ -140,7 +139,10 @@ void MainWindow::refresh() {
         shownButton_ = form_.cmdApuesta.Caption;
         cmdApuesta_->setText(QString::fromStdString(shownButton_));
     }
-    cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
+    if (shownButtonEnabled_ != form_.cmdApuesta.Enabled) {
+        shownButtonEnabled_ = form_.cmdApuesta.Enabled;
+        cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
+    }
     if (form_.pedidosFoco != focusRequests_) {
         focusRequests_ = form_.pedidosFoco;
         if (cmdApuesta_->isEnabled()) cmdApuesta_->setFocus(Qt::OtherFocusReason);

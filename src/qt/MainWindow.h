@@ -7,6 +7,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,7 +83,9 @@ private:
     // What Qt was last given, so that a refresh hands over changes only.
     std::string shownCaption_;
     std::vector<char> shownMenus_;
+    std::vector<char> menusNow_; // kept to save an allocation a tick
     std::string shownButton_;
+    std::optional<bool> shownButtonEnabled_;
     unsigned focusRequests_ = 0;
     unsigned closeRequests_ = 0;
 };
