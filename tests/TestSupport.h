@@ -32,6 +32,13 @@ struct Started {
         m.CantidadMultiple = static_cast<std::uint8_t>(size);
         if (size) f.lblApmul[size].aplicar(LookSeleccionada);
     }
+    // A multiple bet of this size chosen through the commands, to be filled
+    // by hand.
+    void multipleByHand(int size) {
+        f.mnuApMul_Click();
+        f.lblApmul_Click(size);
+        manual();
+    }
     // The window lock a running draw applies, to see which clicks undo it.
     void lock() { f.bloquearVentana(); }
     bool released() const {

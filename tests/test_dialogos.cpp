@@ -111,9 +111,7 @@ private slots:
     void multipleBet() {
         QFETCH(bool, keepChecked);
         Started s;
-        s.f.mnuApMul_Click();
-        s.f.lblApmul_Click(7);
-        s.manual();
+        s.multipleByHand(7);
         for (int k : {4, 8, 15, 16, 23, 42, 50})
             s.f.lblNral_Click(k);
         s.f.lblEstrella_Click(6);

@@ -301,9 +301,7 @@ private slots:
     // Boards 2 to 5 hold no part of a multiple bet.
     void otherBoardsAreDeadInMultipleMode() {
         Started s;
-        s.f.mnuApMul_Click();
-        s.f.lblApmul_Click(6);
-        s.manual();
+        s.multipleByHand(6);
         s.f.lblEstrella_Click(3);
         s.f.lblEstrella_Click(4);
         s.lock();

@@ -279,9 +279,7 @@ private slots:
 
     void multipleKeepsHandChosenNumbers() {
         Started s;
-        s.f.mnuApMul_Click();
-        s.f.lblApmul_Click(8);
-        s.manual();
+        s.multipleByHand(8);
         for (int k : {5, 25, 45})
             s.f.lblNral_Click(k);
         s.f.mnuApAleatoria_Click();
@@ -298,9 +296,7 @@ private slots:
 
     void completeMultipleOnlyDrawsStarsWithoutLock() {
         Started s;
-        s.f.mnuApMul_Click();
-        s.f.lblApmul_Click(6);
-        s.manual();
+        s.multipleByHand(6);
         for (int k = 1; k <= 6; ++k)
             s.f.lblNral_Click(k);
         s.f.cmdApuesta.Enabled = true;
@@ -319,9 +315,7 @@ private slots:
 
     void multipleWithStarsChosenReleasesCellsAtOnce() {
         Started s;
-        s.f.mnuApMul_Click();
-        s.f.lblApmul_Click(6);
-        s.manual();
+        s.multipleByHand(6);
         s.f.lblEstrella_Click(1);
         s.f.lblEstrella_Click(9);
         s.f.mnuApAleatoria_Click();

@@ -73,11 +73,16 @@ BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(p
     // cell that changes repaints only itself, not the artwork behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     lineHeight_ = QFontMetricsF(font()).height();
-    for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
-        const bool star = k > NumerosPorTablero;
-        rects_[k] = cellRect({star ? Hit::Star : Hit::Number, star ? k - NumerosPorTablero : k});
-        cells_ += rects_[k].toAlignedRect();
+    for (int k = 1; k <= NumerosPorTablero; ++k)
+        rects_[k] = rectF(celdaNumero(k));
+    for (int k = 1; k <= EstrellasPorTablero; ++k) {
+        Rect r = celdaEstrella(tablero, k);
+        r.left -= FrameLeft[tablero];
+        r.top -= FrameTop;
+        rects_[NumerosPorTablero + k] = rectF(r);
     }
+    for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k)
+        cells_ += rects_[k].toAlignedRect();
 }
 
 // Every board shows the same captions: laid out once for all five (a
@@ -96,12 +101,7 @@ const BoardView::Captions& BoardView::captions() {
 }
 
 QRectF BoardView::cellRect(Hit cell) const {
-    using namespace layout;
-    if (cell.kind == Hit::Number) return rectF(celdaNumero(cell.index));
-    Rect r = celdaEstrella(tablero_, cell.index);
-    r.left -= FrameLeft[tablero_];
-    r.top -= FrameTop;
-    return rectF(r);
+    return rects_[cell.kind == Hit::Star ? NumerosPorTablero + cell.index : cell.index];
 }
 
 BoardView::Hit BoardView::hitTest(QPointF pos) const {

@@ -54,7 +54,7 @@ private:
     // The cells' captions, numbers 1..50 then stars 1..9, and their places.
     using Captions = std::array<QStaticText, NumerosPorTablero + EstrellasPorTablero + 1>;
     static const Captions& captions();
-    std::array<QRectF, NumerosPorTablero + EstrellasPorTablero + 1> rects_;
+    std::array<QRectF, NumerosPorTablero + EstrellasPorTablero + 1> rects_; // what cellRect() gives
     qreal lineHeight_ = 0;
     QRegion cells_; // every cell's pixels: a repaint inside them needs no background
     Hit pressed_;
