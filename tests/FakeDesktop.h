@@ -30,7 +30,20 @@ public:
 
     void answer(MsgAnswer a) { answers.push_back(a); }
 
+    // Virtual time that passes while a modal is up: the real window's nested
+    // event loop keeps the timers firing. Each message box, file dialog or
+    // dialog takes the front value (milliseconds) and hands it to passTime.
+    std::deque<long> timeInside;
+    std::function<void(long)> passTime;
+    void insideModal() {
+        if (timeInside.empty()) return;
+        const long ms = timeInside.front();
+        timeInside.pop_front();
+        if (ms > 0 && passTime) passTime(ms);
+    }
+
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override {
+        insideModal();
         boxes.push_back({text, buttons, icon, title});
         if (answers.empty()) {
             QTest::qFail(("unexpected message box: " + text).c_str(), __FILE__, __LINE__);
@@ -49,6 +62,7 @@ public:
     void choose(std::optional<std::string> path) { dialogAnswers.push_back(std::move(path)); }
 
     std::optional<std::string> fileDialog(const FileDialog& d) override {
+        insideModal();
         dialogs.push_back(d);
         if (dialogAnswers.empty()) {
             QTest::qFail(("unexpected file dialog: " + d.title).c_str(), __FILE__, __LINE__);
@@ -82,6 +96,7 @@ public:
     std::vector<Formulario> shown;
     std::function<void(Formulario)> onShow;
     void showModal(Formulario form) override {
+        insideModal();
         shown.push_back(form);
         if (!onShow) {
             QTest::qFail("unexpected dialog", __FILE__, __LINE__);

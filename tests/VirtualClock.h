@@ -45,19 +45,21 @@ public:
     // Fires the next timer; false when none is enabled.
     bool step() {
         sync();
-        int next = 0;
-        for (int n : order()) {
-            const Entry& e = entries_[n];
-            if (e.active && (next == 0 || e.due < entries_[next].due)) next = n;
-        }
+        const int next = nextDue();
         if (next == 0) return false;
-        Entry& e = entries_[next];
-        now = e.due;
-        e.due += (f_.*e.timer).Interval;
-        fired.push_back({now, next});
-        (f_.*e.tick)();
-        sync();
+        fire(next);
         return true;
+    }
+
+    // Lets `ms` pass inside a modal dialog, as its nested event loop does:
+    // the running timers keep firing, except one whose own tick opened the
+    // dialog; a timer the interrupted handler enabled starts only with the
+    // first tick's refresh.
+    void runFor(long ms) {
+        const long end = now + ms;
+        for (int next = nextDue(); next != 0 && entries_[next].due <= end; next = nextDue())
+            fire(next);
+        now = end;
     }
 
     // Runs until no timer is enabled; returns the ticks fired.
@@ -83,10 +85,31 @@ private:
     std::vector<int> order() const {
         return sweepFirst ? std::vector<int>{1, 2, 3, 4, 5, 6} : std::vector<int>{1, 3, 2, 4, 6, 5};
     }
+    int nextDue() const {
+        int next = 0;
+        for (int n : order()) {
+            const Entry& e = entries_[n];
+            if (e.active && !e.ticking && (next == 0 || e.due < entries_[next].due)) next = n;
+        }
+        return next;
+    }
+    void fire(int n) {
+        Entry& e = entries_[n];
+        now = e.due;
+        e.due += (f_.*e.timer).Interval;
+        fired.push_back({now, n});
+        e.ticking = true;
+        // The shell skips the tick of a timer stopped by a handler that is
+        // still waiting in a dialog.
+        if ((f_.*e.timer).Enabled) (f_.*e.tick)();
+        entries_[n].ticking = false;
+        sync();
+    }
     struct Entry {
         Temporizador FrmQuelvar::*timer;
         void (FrmQuelvar::*tick)();
         bool active = false;
+        bool ticking = false;
         long due = 0;
         unsigned starts = 0;
     };

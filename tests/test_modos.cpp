@@ -271,6 +271,51 @@ private slots:
         QCOMPARE(dumpCells(n.f), QStringLiteral("#7"));
         QCOMPARE(n.m.PasoParpadeo, 0);
     }
+
+    // Whatever repaints the chooser from the ticket ends its blink.
+    void theBlinkEndsWithItsChooser_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("chooser");
+        QTest::addColumn<int>("size");
+        QTest::newRow("simple bets") << "F5"
+                                     << "" << 0;
+        QTest::newRow("a file of size 8") << "open"
+                                          << "#8" << 8;
+        QTest::newRow("the delete dialog") << "delete"
+                                           << "" << 0;
+    }
+    void theBlinkEndsWithItsChooser() {
+        QFETCH(QString, action);
+        QFETCH(QString, chooser);
+        QFETCH(int, size);
+        Started s;
+        s.f.mnuApMul_Click();
+        s.manual();
+        s.desk.answer(MsgAnswer::Ok);
+        s.f.lblNral_Click(1); // no size yet: the message and the blink
+        VirtualClock clock(s.f);
+        clock.step();
+        QCOMPARE(dumpCells(s.f), QStringLiteral("#6 #7 #8 #9 #10"));
+        if (action == "F5") {
+            s.f.menuClick(FrmQuelvar::Menu::mnuApSen);
+        } else if (action == "open") {
+            s.desk.files["/m8.qlv"] = "8\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n\r\n\r\n";
+            s.desk.choose("/m8.qlv");
+            s.f.menuClick(FrmQuelvar::Menu::mnuAbrir);
+        } else {
+            s.desk.onShow = [&](Formulario) { s.prog.frmBorrar.cmdAceptar_Click(); };
+            s.f.mnuBorrar_Click();
+        }
+        clock.runUntilIdle();
+        QVERIFY(!s.f.Timer1.Enabled);
+        QCOMPARE(s.m.PasoParpadeo, 0);
+        QCOMPARE(dumpCells(s.f).split(' ').filter("#").join(' '), chooser);
+        QCOMPARE(int(s.m.CantidadMultiple), size);
+        if (size) { // a click on 9 now enlarges the bet
+            s.f.lblApmul_Click(9);
+            QCOMPARE(s.m.CantidadMultiple, 9);
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestModos)

@@ -3,8 +3,8 @@
 // checked after every one. A failing seed is shrunk to the shortest event list
 // that still fails and printed ready to paste into a regular test.
 //
-// Longer runs: test_monkey --events N --seeds 1,2,3 (before Qt Test's own
-// arguments).
+// Longer runs: test_monkey --events N --seeds 1,2,3 [--no-shrink] (before Qt
+// Test's own arguments).
 
 #include "TestSupport.h"
 #include "VirtualClock.h"
@@ -21,6 +21,7 @@ using Menu = FrmQuelvar::Menu;
 namespace {
 
 long gEvents = 100000;
+bool gShrink = true;
 std::vector<unsigned> gSeeds = {1, 2, 3};
 
 // The files a dialog may hand over: good ones, malformed ones, and whatever
@@ -39,19 +40,47 @@ const std::vector<std::pair<std::string, std::string>> Archivos = {
 };
 const std::vector<std::string> Destinos = {"/t/nuevo.qlv", "/t/dos.qlv", "/t/x", "/t/lleno.qlv", "/t/no/such/a.qlv"};
 
+int filledSlots(const Module1& m) {
+    int n = 0;
+    for (int b = 1; b <= Apuestas; ++b) {
+        for (int s = 1; s <= NumerosPorApuesta; ++s)
+            n += !m.Numeros[b][s].isFree();
+        for (int s = 1; s <= EstrellasPorApuesta; ++s)
+            n += !m.Estrellas[b][s].isFree();
+    }
+    for (int s = 1; s <= MaximoMultiple; ++s)
+        n += !m.NumerosMultiple[s].isFree();
+    return n;
+}
+
 // A desktop whose answers come from the event being played.
 class MonkeyDesktop : public Desktop {
 public:
     std::mt19937 rng;
     std::map<std::string, std::string> files;
     Programa* prog = nullptr;
+    VirtualClock* clock = nullptr;
+    bool atRisk = false;          // the ticket held unsaved content since the last say or save
     bool confirmed = false;       // the user agreed to lose or replace the ticket
     bool loaded = false;          // a file was read during the event
     std::vector<std::string> log; // what the user answered, as test code
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
+    // The user takes a while in a dialog, and the timers tick meanwhile. A
+    // change that comes in there needs the user's say again.
+    void insideModal() {
+        const long ms = std::array{0L, 10L, 260L, 1100L, 1100L, 2600L}[std::size_t(pick(6))];
+        log.push_back("s.desk.timeInside.push_back(" + std::to_string(ms) + ");");
+        if (ms > 0) clock->runFor(ms);
+        if (prog->modulo.Modificado && filledSlots(prog->modulo) > 0) {
+            atRisk = true;
+            confirmed = false;
+        }
+    }
+
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon, const std::string&) override {
+        insideModal();
         static const char* names[] = {"Ok", "Yes", "No", "Cancel"};
         MsgAnswer a = MsgAnswer::Ok;
         if (buttons == MsgButtons::YesNo) a = pick(2) ? MsgAnswer::Yes : MsgAnswer::No;
@@ -66,6 +95,7 @@ public:
     long writes = 0;
     bool anotherInstanceRunning() override { return false; }
     std::optional<std::string> fileDialog(const FileDialog& d) override {
+        insideModal();
         std::optional<std::string> path;
         if (pick(5) != 0) {
             if (d.mode == FileDialog::Mode::Open) {
@@ -96,6 +126,7 @@ public:
         if (path.rfind("/t/no/", 0) == 0) return {false, 53, "No se ha encontrado el archivo", {}};
         files[path] = bytes;
         ++writes;
+        atRisk = false; // what the ticket holds now is saved
         return {};
     }
     std::uint64_t tick = 0;
@@ -103,6 +134,7 @@ public:
     // The dialogs, played by the user: boxes toggled at random, then one of
     // the ways out.
     void showModal(Formulario form) override {
+        insideModal();
         if (form == Formulario::AcercaDe) {
             FrmAcercaDe& a = prog->frmAcercaDe;
             a.Form_Load();
@@ -167,7 +199,7 @@ public:
         desk.log.clear();
         const bool drawBefore = drawTimer();
         const int contentBefore = filledSlots();
-        const bool unsavedBefore = m().Modificado;
+        desk.atRisk = m().Modificado && contentBefore > 0;
         const int sizeBefore = m().CantidadMultiple;
         FrmQuelvar& f = this->f();
         switch (e.kind) {
@@ -213,8 +245,8 @@ public:
         if (e.kind == Tamano && f.mnuApMul.Checked &&
             (m().CantidadMultiple != sizeBefore || filledSlots() < contentBefore) && !m().Modificado)
             return "a size change not marked as a change";
-        if (contentBefore > 0 && filledSlots() == 0 && unsavedBefore && !desk.confirmed && !click)
-            return "the ticket was emptied without the user's say";
+        if (desk.atRisk && !desk.confirmed && (filledSlots() == 0 || desk.loaded) && !click)
+            return "unsaved changes were thrown away without the user's say";
         return check();
     }
 
@@ -241,6 +273,7 @@ private:
         desk.prog = prog.get();
         f().Form_Load();
         clock = std::make_unique<VirtualClock>(f());
+        desk.clock = clock.get();
         drawTicks = 0;
         fromFile = false;
     }
@@ -250,18 +283,7 @@ private:
         return f.Timer2.Enabled || f.Timer3.Enabled || f.Timer4.Enabled || f.Timer5.Enabled || f.Timer6.Enabled;
     }
 
-    int filledSlots() {
-        int n = 0;
-        for (int b = 1; b <= Apuestas; ++b) {
-            for (int s = 1; s <= NumerosPorApuesta; ++s)
-                n += !m().Numeros[b][s].isFree();
-            for (int s = 1; s <= EstrellasPorApuesta; ++s)
-                n += !m().Estrellas[b][s].isFree();
-        }
-        for (int s = 1; s <= MaximoMultiple; ++s)
-            n += !m().NumerosMultiple[s].isFree();
-        return n;
-    }
+    int filledSlots() { return ::filledSlots(m()); }
 
     // A drawn value never repeats another slot of its bet; values typed into
     // a file may repeat each other.
@@ -333,17 +355,19 @@ std::vector<Event> makeEvents(unsigned seed, long count) {
             e = {Tamano, 0, in(5, 11), e.seed};
         else if (r < 47) // the shapes, more often than the other commands
             e = {MenuItem, int(in(0, 1) ? Menu::mnuApMul : Menu::mnuApSen), 0, e.seed};
-        else if (r < 59)
+        else if (r < 59) // and opening and saving, which meet the draw in their dialogs
+            e = {MenuItem, int(in(0, 1) ? Menu::mnuAbrir : Menu::mnuGuardar), 0, e.seed};
+        else if (r < 67)
             e = {MenuItem, int(FrmQuelvar::arbolMenu()[std::size_t(in(0, menuCount - 1))].id), 0, e.seed};
-        else if (r < 69)
-            e = {Boton, 0, 0, e.seed};
-        else if (r < 73)
-            e = {MoverBarra, in(-100, 9700), in(0, 700), e.seed};
-        else if (r < 75)
-            e = {ClickBarra, 0, 0, e.seed};
         else if (r < 77)
+            e = {Boton, 0, 0, e.seed};
+        else if (r < 81)
+            e = {MoverBarra, in(-100, 9700), in(0, 700), e.seed};
+        else if (r < 83)
+            e = {ClickBarra, 0, 0, e.seed};
+        else if (r < 85)
             e = {MoverVentana, in(0, 9600), in(0, 7000), e.seed};
-        else if (r < 79)
+        else if (r < 87)
             e = {Cerrar, 0, 0, e.seed};
         else
             e = {Tick, in(0, 1), 0, e.seed};
@@ -439,7 +463,7 @@ private slots:
                   seen.draws, seen.opened, seen.saved, seen.boxes, seen.restarts);
             return;
         }
-        report(shrink(std::vector<Event>(events.begin(), events.begin() + at + 1)));
+        if (gShrink) report(shrink(std::vector<Event>(events.begin(), events.begin() + at + 1)));
         QFAIL(qPrintable(QStringLiteral("event %1 of seed %2: %3").arg(at).arg(seed).arg(q(why))));
     }
 };
@@ -450,6 +474,8 @@ int main(int argc, char* argv[]) {
         const std::string arg = argv[i];
         if (arg == "--events" && i + 1 < argc) {
             gEvents = std::stol(argv[++i]);
+        } else if (arg == "--no-shrink") {
+            gShrink = false;
         } else if (arg == "--seeds" && i + 1 < argc) {
             gSeeds.clear();
             for (const QString& s : QString(argv[++i]).split(','))

@@ -482,6 +482,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!t1->isActive(), 10000);
         QVERIFY(s.f.lblApmul[8].seleccionada());
         QVERIFY(s.f.lblApmul[6].libre());
+        // A handler that stops a timer and then opens a dialog: the dialog's
+        // own loop may still deliver the Qt timer, and the tick must not run.
+        s.f.Timer1.habilitar(true);
+        w.refresh();
+        s.f.Timer1.habilitar(false);
+        QTest::qWait(600);
+        QVERIFY(s.f.lblApmul[8].seleccionada());
+        QVERIFY(s.f.lblApmul[6].libre());
+        QCOMPARE(s.m.PasoParpadeo, 0);
+        QVERIFY(!t1->isActive());
     }
 };
 

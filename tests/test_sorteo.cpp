@@ -390,6 +390,18 @@ private slots:
             "press tick tick star 4",
             6, 2, true);
         row("the multiple bet's stars go to bet 1", "press idle press idle open press", 6, 2, false);
+        // Time passing inside a dialog, and a simple bet's star step that
+        // must stay with the bet it started on.
+        row("stars drawn while the open dialog is up: asked again, kept",
+            "F6 manual size 6 num 1 num 2 num 3 num 4 num 5 num 6 save random press wait 1100 cancel openfile", 6, 2,
+            false);
+        row("stars drawn while the open dialog is up: asked again, dropped",
+            "F6 manual size 6 num 1 num 2 num 3 num 4 num 5 num 6 save random press wait 1100 no openfile", 6, 0, true);
+        row("deleting the bet ends its star step", "manual star 3 star 4 random press bet1 5 delete", 0, 0, true);
+        row("a press ends a star step before its sweep",
+            "manual star 3 star 4 random press bet1 5 manual star 3 unpick unpick press", 0, 2, true);
+        row("the star step stays on its bet", "manual star 3 star 4 random press bet1 5 manual star 3 tick num2 5", 0,
+            2, true);
     }
     void eventsAroundADraw() {
         QFETCH(QStringList, events);
@@ -399,6 +411,7 @@ private slots:
         Started s;
         s.desk.files["/m6.qlv"] = "6\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n\r\n\r\n";
         VirtualClock clock(s.f);
+        s.desk.passTime = [&](long ms) { clock.runFor(ms); };
         auto checkTick = [&] {
             QVERIFY(s.m.CeldaSorteo >= 0 && s.m.CeldaSorteo <= 51);
             const bool numbersRunning =
@@ -438,6 +451,43 @@ private slots:
                 s.desk.answer(MsgAnswer::No); // the drawn bets are not saved
                 s.desk.choose("/m6.qlv");
                 s.f.menuClick(Menu::mnuAbrir);
+            } else if (e == "random") {
+                s.f.menuClick(Menu::mnuApAleatoria);
+            } else if (e == "save") {
+                s.desk.choose("/s.qlv");
+                s.f.menuClick(Menu::mnuGuardar);
+            } else if (e == "wait") {
+                s.desk.timeInside.push_back(arg()); // inside the next dialog
+            } else if (e == "cancel") {
+                s.desk.answer(MsgAnswer::Cancel);
+            } else if (e == "no") {
+                s.desk.answer(MsgAnswer::No);
+            } else if (e == "openfile") {
+                s.desk.choose("/m6.qlv");
+                s.f.menuClick(Menu::mnuAbrir);
+            } else if (e == "delete") {
+                s.desk.onShow = [&](Formulario) {
+                    s.prog.frmBorrar.Form_Activate();
+                    s.prog.frmBorrar.cmdAceptar_Click();
+                };
+                s.f.menuClick(Menu::mnuBorrar);
+            } else if (e == "num2") {
+                s.f.clickNumero(2, arg());
+            } else if (e == "unpick") { // the first chosen number of board 1
+                int k = 1;
+                while (k < NumerosPorTablero && !s.f.tablero[1].lblNral[k].seleccionada())
+                    ++k;
+                s.f.clickNumero(1, k);
+            } else if (e == "bet1") {
+                const int n = arg();
+                auto drawn = [&] {
+                    int c = 0;
+                    for (int i = 1; i <= NumerosPorApuesta; ++i)
+                        c += !s.m.Numeros[1][i].isFree();
+                    return c;
+                };
+                while (drawn() < n && !QTest::currentTestFailed())
+                    tick();
             } else if (e == "tick") {
                 tick();
             } else if (e == "ticks") {

@@ -121,12 +121,26 @@ void FrmQuelvar::mnuAbrir_Click() {
     }
     const std::optional<std::string> path = elegirArchivo(FileDialog::Mode::Open, titulo);
     if (!path) return;
+    // The timers tick while the dialog is up: a star step may have drawn into
+    // the ticket meanwhile, and that is asked about like any other change.
+    bool descartar = false;
+    if (m.Modificado) {
+        switch (preguntarGuardar()) {
+        case MsgAnswer::Yes:
+            if (!guardar(titulo)) return;
+            break;
+        case MsgAnswer::No: descartar = true; break;
+        default: return;
+        }
+    }
     const FileResult read = desktop.readFile(*path, TamanoMaximoArchivo);
     if (!read.ok) {
+        // The ticket stays, and so does its mark: nothing was thrown away.
         informarError(read.code, read.description, titulo);
         return;
     }
     LimpiarTableros();
+    if (descartar) m.Modificado = false;
     const Lectura lectura = LeerApuesta(read.bytes);
     if (lectura.resultado == Lectura::Resultado::SinNumero) return;
     if (lectura.resultado == Lectura::Resultado::Fallida) {

@@ -44,9 +44,13 @@ void FrmQuelvar::liberarSinBoton() {
     liberarVentana();
 }
 
-// The bet whose stars the star step works on: the multiple bet keeps its
-// stars in bet 1, whatever board was current before.
-int FrmQuelvar::apuestaEstrellas() const { return mnuApMul.Checked ? 1 : m.ApuestaActual; }
+int FrmQuelvar::apuestaEstrellas() const { return apuestaDelPaso_; }
+
+// The multiple bet keeps its stars in bet 1, whatever board was current.
+void FrmQuelvar::iniciarPasoEstrellas(int b) {
+    apuestaDelPaso_ = mnuApMul.Checked ? 1 : b;
+    Timer4.habilitar(true);
+}
 
 void FrmQuelvar::apagarTablero(int b) {
     for (int k = 1; k <= NumerosPorTablero; ++k)
@@ -130,6 +134,9 @@ void FrmQuelvar::avanzarCelda() {
 
 void FrmQuelvar::cmdApuesta_Click() {
     if (cmdApuesta.Caption == textos::BotonSencillas) {
+        // A press while a star step waits or blinks unlocked ends it first:
+        // one draw at a time, under one lock.
+        if (Timer4.Enabled) terminarPasoEstrellas();
         bloqueoSorteo();
         int s = 0;
         int n = 0;
@@ -146,7 +153,7 @@ void FrmQuelvar::cmdApuesta_Click() {
         if (n == 0 || (s != 0 && n > s)) {
             // Only stars are missing on the lowest incomplete bet.
             m.ApuestaActual = static_cast<std::uint8_t>(s);
-            Timer4.habilitar(true);
+            iniciarPasoEstrellas(s);
             return;
         }
         m.ApuestaActual = static_cast<std::uint8_t>(n);
@@ -162,7 +169,7 @@ void FrmQuelvar::cmdApuesta_Click() {
     CompactarMultiple();
     const bool completos = m.CantidadMultiple >= 1 && !hayLibre(m.NumerosMultiple, m.CantidadMultiple);
     if (completos) {
-        Timer4.habilitar(true);
+        iniciarPasoEstrellas(1);
     } else if (m.CantidadMultiple == 0) {
         desktop.messageBox(textos::FaltaCantidad, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
         Timer1.habilitar(true);
@@ -208,7 +215,7 @@ void FrmQuelvar::Timer3_Timer() {
         cmdApuesta_Click();
         return;
     }
-    Timer4.habilitar(true);
+    iniciarPasoEstrellas(b);
     if (!hayLibre(m.Estrellas[b], EstrellasPorApuesta)) liberarConBoton(true);
 }
 
@@ -272,7 +279,7 @@ void FrmQuelvar::cortarSorteoMultiple() {
 // The multiple bet's numbers are complete: its stars come next, and the
 // window is given back with the button disabled.
 void FrmQuelvar::numerosMultipleCompletos() {
-    Timer4.habilitar(true);
+    iniciarPasoEstrellas(1);
     if (!hayLibre(m.Estrellas[1], EstrellasPorApuesta)) liberarConBoton(false);
     liberarSinBoton();
 }

@@ -101,7 +101,9 @@ void MainWindow::buildTimers() {
 }
 
 void MainWindow::tick(int n) {
-    (form_.*links_[n].tick)();
+    // A modal dialog's loop may deliver a tick of a timer that the handler it
+    // interrupted has stopped, before the refresh that stops the QTimer.
+    if ((form_.*links_[n].model).Enabled) (form_.*links_[n].tick)();
     refresh();
 }
 

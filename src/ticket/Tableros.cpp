@@ -9,6 +9,7 @@ void FrmQuelvar::LimpiarTableros() {
     // A draw (the multiple bet's star step may run unlocked) must not go on
     // into the ticket that replaces this one.
     terminarSorteo();
+    pararParpadeo();
     for (int b = 1; b <= Apuestas; ++b)
         for (int s = 1; s <= NumerosPorApuesta; ++s)
             m.Numeros[b][s] = "";

@@ -87,6 +87,7 @@ void FrmBorrar::borrarMultiple() {
     for (int s = 1; s <= EstrellasPorApuesta; ++s)
         m.Estrellas[1][s] = "";
     vaciarTablero(1);
+    frm.pararParpadeo();
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
         frm.lblApmul[k].aplicar(LookLibre);
     m.CantidadMultiple = 0;
@@ -95,6 +96,11 @@ void FrmBorrar::borrarMultiple() {
 
 void FrmBorrar::cmdAceptar_Click() {
     if (frm.mnuApSen.Checked) {
+        // A star step may wait unlocked on a bet about to be emptied.
+        bool alguna = false;
+        for (int n = 1; n <= Apuestas; ++n)
+            alguna = alguna || Check[n].Value == Marcada;
+        if (alguna) frm.terminarSorteo();
         if (Check[1].Value == Marcada) BorrarApuesta1();
         if (Check[2].Value == Marcada) BorrarApuesta2();
         if (Check[3].Value == Marcada) BorrarApuesta3();

@@ -145,6 +145,11 @@ void FrmQuelvar::marcarModificado() {
     habilitarMenusBoleto();
 }
 
+void FrmQuelvar::pararParpadeo() {
+    Timer1.habilitar(false);
+    m.PasoParpadeo = 0;
+}
+
 bool FrmQuelvar::enfocarBoton() {
     if (!cmdApuesta.Enabled) return false;
     ++pedidosFoco;

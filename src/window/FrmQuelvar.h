@@ -176,6 +176,9 @@ public:
     // Ends a running draw, star step included (the ticket is about to be
     // emptied or replaced).
     void terminarSorteo();
+    // Ends the size chooser's blink: called wherever the chooser is repainted
+    // from the ticket, so that no later tick inverts the new looks.
+    void pararParpadeo();
 
 private:
     void clickNumeroTablero1(int index);
@@ -201,6 +204,7 @@ private:
     void liberarSinBoton();
     void cortarSorteoMultiple();
     void numerosMultipleCompletos();
+    void iniciarPasoEstrellas(int b);
     void terminarPasoEstrellas();
     void pintarEstrellas(int b);
     void apagarTablero(int b);
@@ -212,6 +216,9 @@ private:
 
     Module1& m;
     Desktop& desktop;
+    // The bet a running star step fills: the one it started on, whatever
+    // bet a click makes current meanwhile.
+    int apuestaDelPaso_ = 1;
     Azar* azar_ = nullptr;
     FrmBorrar* frmBorrar_ = nullptr;
 };
