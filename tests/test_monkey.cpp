@@ -4,7 +4,9 @@
 // that still fails and printed ready to paste into a regular test.
 //
 // Longer runs: test_monkey --events N --seeds 1,2,3 [--no-shrink] (before Qt
-// Test's own arguments).
+// Test's own arguments). --trace FILE writes one line of everything visible
+// after every event (FILE.SEED when several seeds run), so that two builds can
+// be shown to behave alike.
 
 #include "TestSupport.h"
 #include "VirtualClock.h"
@@ -22,6 +24,7 @@ namespace {
 
 long gEvents = 100000;
 bool gShrink = true;
+std::string gTracePath; // --trace FILE: one line of everything visible after every event
 std::vector<unsigned> gSeeds = {1, 2, 3};
 
 // The files a dialog may hand over: good ones, malformed ones, and whatever
@@ -39,6 +42,21 @@ const std::vector<std::pair<std::string, std::string>> Archivos = {
     {"/t/vacio.qlv", ""},
 };
 const std::vector<std::string> Destinos = {"/t/nuevo.qlv", "/t/dos.qlv", "/t/x", "/t/lleno.qlv", "/t/no/such/a.qlv"};
+
+// Text with its control and high bytes as \xNN, for the trace.
+std::string esc(std::string_view text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F && c != '\\' && c != '|') {
+            out += char(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
 
 int filledSlots(const Module1& m) {
     int n = 0;
@@ -64,6 +82,7 @@ public:
     bool confirmed = false;       // the user agreed to lose or replace the ticket
     bool loaded = false;          // a file was read during the event
     std::vector<std::string> log; // what the user answered, as test code
+    std::string seen;             // what the desktop was asked, for the trace
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
@@ -79,7 +98,7 @@ public:
         }
     }
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon, const std::string&) override {
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override {
         insideModal();
         static const char* names[] = {"Ok", "Yes", "No", "Cancel"};
         MsgAnswer a = MsgAnswer::Ok;
@@ -90,6 +109,8 @@ public:
         if ((saveQuestion && a != MsgAnswer::Cancel) || (text == textos::ReducirApuesta && a == MsgAnswer::Yes))
             confirmed = true;
         log.push_back(std::string("s.desk.answer(MsgAnswer::") + names[int(a)] + ");");
+        seen += " box[" + esc(text) + "|" + std::to_string(int(buttons)) + "|" + std::to_string(int(icon)) + "|" +
+                esc(title) + "]=" + names[int(a)];
         return a;
     }
     long writes = 0;
@@ -110,10 +131,17 @@ public:
             }
         }
         log.push_back(path ? "s.desk.choose(\"" + *path + "\");" : "s.desk.choose(std::nullopt);");
+        seen += " dialog[" + std::to_string(int(d.mode)) + "|" + esc(d.title) + "|" + esc(d.filterName) + "|" +
+                esc(d.filterPattern) + "|" + esc(d.initialDir) + "|" + esc(d.defaultSuffix) +
+                "]=" + esc(path.value_or("-"));
         return path;
     }
-    std::string environment(const std::string&) override { return {}; }
+    std::string environment(const std::string& name) override {
+        seen += " env[" + esc(name) + "]";
+        return {};
+    }
     FileResult readFile(const std::string& path, std::size_t maxBytes) override {
+        seen += " read[" + esc(path) + "|" + std::to_string(maxBytes) + "]";
         const auto it = files.find(path);
         if (it == files.end()) return {false, 53, "No se ha encontrado el archivo", {}};
         if (it->second.size() > maxBytes) return {false, 7, "too large", {}};
@@ -122,6 +150,7 @@ public:
         return {true, 0, {}, it->second};
     }
     FileResult writeFile(const std::string& path, const std::string& bytes) override {
+        seen += " write[" + esc(path) + "|" + esc(bytes) + "]";
         if (path == "/t/lleno.qlv") return {false, 61, "Disco lleno", {}};
         if (path.rfind("/t/no/", 0) == 0) return {false, 53, "No se ha encontrado el archivo", {}};
         files[path] = bytes;
@@ -135,6 +164,7 @@ public:
     // the ways out.
     void showModal(Formulario form) override {
         insideModal();
+        seen += " modal[" + std::to_string(int(form)) + "]";
         if (form == Formulario::AcercaDe) {
             FrmAcercaDe& a = prog->frmAcercaDe;
             a.Form_Load();
@@ -175,7 +205,9 @@ public:
         }
         log.push_back(play);
     }
-    void shellOpen(const std::string&, const std::string&) override {}
+    void shellOpen(const std::string& verb, const std::string& target) override {
+        seen += " open[" + esc(verb) + "|" + esc(target) + "]";
+    }
 };
 
 struct Event {
@@ -191,8 +223,23 @@ class World {
 public:
     World() { restart(); }
 
+    std::FILE* trace = nullptr;
+
     // Plays one event; returns the broken rule, empty when all hold.
     std::string play(const Event& e) {
+        desk.seen.clear();
+        requests_.clear();
+        countRequests(true);
+        std::string broken = playChecked(e);
+        if (trace) {
+            if (requests_.empty()) requests_ = countRequests(false);
+            std::fprintf(trace, "%s\n", snapshot().c_str());
+        }
+        return broken;
+    }
+
+private:
+    std::string playChecked(const Event& e) {
         desk.rng.seed(e.seed);
         desk.confirmed = false;
         desk.loaded = false;
@@ -223,6 +270,7 @@ public:
             f.Form_Unload(cancel);
             if (!cancel) {
                 ++stats.restarts;
+                requests_ = countRequests(false);
                 restart(); // the program ended; the user starts it again
                 return {};
             }
@@ -250,6 +298,7 @@ public:
         return check();
     }
 
+public:
     std::vector<std::string> answers() const { return desk.log; }
     long writes() const { return desk.writes; }
 
@@ -259,6 +308,111 @@ public:
     } stats;
 
 private:
+    // What the program asked of the window during the event: focus for the
+    // button, closing the window, each timer started.
+    std::string countRequests(bool start) {
+        const FrmQuelvar& f = this->f();
+        std::array<unsigned, 8> now = {f.pedidosFoco, f.pedidosCierre};
+        const Temporizador* timers[] = {&f.Timer1, &f.Timer2, &f.Timer3, &f.Timer4, &f.Timer5, &f.Timer6};
+        for (int n = 0; n < 6; ++n)
+            now[std::size_t(n) + 2] = timers[n]->arranques;
+        if (start) {
+            counted_ = now;
+            return {};
+        }
+        std::string out = "focus " + std::to_string(now[0] - counted_[0]) + " close " +
+                          std::to_string(now[1] - counted_[1]) + " starts";
+        for (std::size_t n = 2; n < now.size(); ++n)
+            out += " " + std::to_string(now[n] - counted_[n]);
+        return out;
+    }
+
+    // Everything the user could see or the program could leave behind.
+    std::string snapshot() {
+        const FrmQuelvar& f = this->f();
+        const Module1& m = this->m();
+        std::string out;
+        auto slot = [&](const Slot& v) {
+            out += "FTN"[int(v.kind())]; // free, text, number
+            out += esc(v.str());
+            out += ',';
+        };
+        out += "numeros ";
+        for (int b = 1; b <= Apuestas; ++b)
+            for (int i = 1; i <= NumerosPorApuesta; ++i)
+                slot(m.Numeros[b][i]);
+        out += " estrellas ";
+        for (int b = 1; b <= Apuestas; ++b)
+            for (int i = 1; i <= EstrellasPorApuesta; ++i)
+                slot(m.Estrellas[b][i]);
+        out += " multiple ";
+        for (int i = 1; i <= MaximoMultiple; ++i)
+            slot(m.NumerosMultiple[i]);
+        out += " campos ";
+        for (int i = 1; i <= CamposArchivo; ++i)
+            slot(m.Campos[i]);
+        const int vars[] = {
+            m.CantidadMultiple, m.CantidadMultipleFijada, m.ApuestaActual,     m.HayLugarNumero, m.HayLugarEstrella,
+            m.Modificado,       m.LlenandoNumeros,        m.LlenandoEstrellas, m.CeldaSorteo,    m.Repetido,
+            m.FaltanEstrellas,  m.PasoEstrellas,          m.PasoParpadeo,      m.CantApuestas,   m.PosCampo};
+        out += " vars";
+        for (int v : vars)
+            out += " " + std::to_string(v);
+        out += " archivo " + esc(m.ArchivoActual);
+        auto look = [&](const Celda& c) {
+            if (c.libre() && c.ForeColor == LookLibre.fore)
+                out += '.';
+            else if (c.seleccionada() && c.ForeColor == LookSeleccionada.fore)
+                out += 'S';
+            else if (c.iluminada() && c.ForeColor == LookIluminada.fore)
+                out += 'L';
+            else
+                out += "?" + std::to_string(c.ForeColor) + "/" + std::to_string(c.BackColor) + "?";
+        };
+        out += " celdas ";
+        for (int b = 1; b <= Apuestas; ++b) {
+            for (int k = 1; k <= NumerosPorTablero; ++k)
+                look(f.tablero[b].lblNral[k]);
+            out += '*';
+            for (int k = 1; k <= EstrellasPorTablero; ++k)
+                look(f.tablero[b].lblEstrella[k]);
+            out += ' ';
+        }
+        out += '#';
+        for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
+            look(f.lblApmul[k]);
+        out += " titulo " + esc(f.Caption) + " boton " + esc(f.cmdApuesta.Caption) + " " +
+               std::to_string(f.cmdApuesta.Enabled) + " menus ";
+        for (const auto& e : FrmQuelvar::arbolMenu()) {
+            const ItemMenu& it = f.*e.item;
+            out += esc(it.Caption) + ":" + std::to_string(it.Enabled) + std::to_string(it.Checked) + ",";
+        }
+        out += " barra " + std::to_string(f.BarraActiva) + " " + std::to_string(f.BotonActual) + " " +
+               std::to_string(f.imRaised.Left) + " " + std::to_string(f.imRaised.Top) + " " +
+               std::to_string(f.imRaised.Picture) + " timers ";
+        for (const Temporizador* t : {&f.Timer1, &f.Timer2, &f.Timer3, &f.Timer4, &f.Timer5, &f.Timer6})
+            out += std::to_string(t->Enabled);
+        const FrmBorrar& d = prog->frmBorrar;
+        out += " borrar " + esc(d.Caption);
+        for (int n = 1; n <= Apuestas; ++n)
+            out +=
+                "|" + esc(d.Check[n].Caption) + std::to_string(d.Check[n].Enabled) + std::to_string(d.Check[n].Value);
+        out += "|" + esc(d.cmdAceptar.Caption) + std::to_string(d.cmdAceptar.Enabled) + esc(d.cmdCancelar.Caption) +
+               std::to_string(d.cmdCancelar.Enabled);
+        const FrmAcercaDe& a = prog->frmAcercaDe;
+        out += " acerca " + esc(a.Caption);
+        for (const std::string& line : a.Label1)
+            out += "|" + esc(line);
+        out += "|" + esc(a.lblMailto) + "|" + esc(a.lblVinc);
+        out += " pedidos " + requests_ + " escritorio" + desk.seen;
+        for (const std::string& line : desk.log)
+            if (line.rfind("//", 0) == 0) out += " " + esc(line);
+        return out;
+    }
+
+    std::array<unsigned, 8> counted_{};
+    std::string requests_;
+
     FrmQuelvar& f() { return prog->frmQuelvar; }
     Module1& m() { return prog->modulo; }
 
@@ -377,8 +531,10 @@ std::vector<Event> makeEvents(unsigned seed, long count) {
 }
 
 // The index of the first event after which a rule breaks, or -1.
-long firstFailure(const std::vector<Event>& events, std::string* why = nullptr, World::Stats* stats = nullptr) {
+long firstFailure(const std::vector<Event>& events, std::string* why = nullptr, World::Stats* stats = nullptr,
+                  std::FILE* trace = nullptr) {
     World w;
+    w.trace = trace;
     for (std::size_t i = 0; i < events.size(); ++i) {
         const std::string broken = w.play(events[i]);
         if (!broken.empty()) {
@@ -457,7 +613,14 @@ private slots:
         const std::vector<Event> events = makeEvents(seed, gEvents);
         std::string why;
         World::Stats seen;
-        const long at = firstFailure(events, &why, &seen);
+        std::FILE* trace = nullptr;
+        if (!gTracePath.empty()) {
+            const std::string path = gSeeds.size() > 1 ? gTracePath + "." + std::to_string(seed) : gTracePath;
+            trace = std::fopen(path.c_str(), "w");
+            QVERIFY2(trace, path.c_str());
+        }
+        const long at = firstFailure(events, &why, &seen, trace);
+        if (trace) std::fclose(trace);
         if (at < 0) {
             qInfo("%ld events: %ld draws ended, %ld files read, %ld written, %ld boxes answered, %ld restarts", gEvents,
                   seen.draws, seen.opened, seen.saved, seen.boxes, seen.restarts);
@@ -474,6 +637,8 @@ int main(int argc, char* argv[]) {
         const std::string arg = argv[i];
         if (arg == "--events" && i + 1 < argc) {
             gEvents = std::stol(argv[++i]);
+        } else if (arg == "--trace" && i + 1 < argc) {
+            gTracePath = argv[++i];
         } else if (arg == "--no-shrink") {
             gShrink = false;
         } else if (arg == "--seeds" && i + 1 < argc) {
