@@ -1,7 +1,13 @@
 // Any bytes given to the reader: nothing crashes, the size stays an index the
 // slots can hold, and a ticket that loaded is written and read back as it was.
+// Only the ticket, its controls and the board procedures are built: no form,
+// no desktop.
 
-#include "window/Programa.h"
+#include "betfile/Formato.h"
+#include "betfile/Lector.h"
+#include "ticket/Controles.h"
+#include "ticket/Module1.h"
+#include "ticket/Tableros.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,66 +15,55 @@
 
 namespace {
 
-class QuietDesktop : public quelvar::Desktop {
-public:
-    quelvar::MsgAnswer messageBox(const std::string&, quelvar::MsgButtons, quelvar::MsgIcon,
-                                  const std::string&) override {
-        return quelvar::MsgAnswer::Ok;
-    }
-    bool anotherInstanceRunning() override { return false; }
-    std::optional<std::string> fileDialog(const quelvar::FileDialog&) override { return std::nullopt; }
-    std::string environment(const std::string&) override { return {}; }
-    quelvar::FileResult readFile(const std::string&, std::size_t) override { return {false, 53, "", {}}; }
-    quelvar::FileResult writeFile(const std::string&, const std::string&) override { return {}; }
-    std::uint64_t clockReading() override { return 0; }
-    void showModal(quelvar::Formulario) override {}
-    void shellOpen(const std::string&, const std::string&) override {}
+// A fresh ticket as the window starts it: simple bets, nothing chosen.
+struct Boleto {
+    quelvar::Module1 m;
+    quelvar::ControlesQuelvar c;
+    quelvar::Tableros tableros{m, c};
+    quelvar::LectorApuesta lector{m, c, tableros};
+    Boleto() { c.mnuApSen.Checked = true; }
 };
 
 void check(bool ok) {
     if (!ok) std::abort();
 }
 
-std::string dump(quelvar::Programa& p) {
+std::string dump(const Boleto& b) {
     std::string out;
-    out += p.frmQuelvar.mnuApSen.Checked ? 'S' : 'M';
-    for (int b = 1; b <= quelvar::Apuestas; ++b) {
+    out += b.c.mnuApSen.Checked ? 'S' : 'M';
+    for (int n = 1; n <= quelvar::Apuestas; ++n) {
         for (int s = 1; s <= quelvar::NumerosPorApuesta; ++s)
-            out += p.modulo.Numeros[b][s].str() + '|';
+            out += b.m.Numeros[n][s].str() + '|';
         for (int s = 1; s <= quelvar::EstrellasPorApuesta; ++s)
-            out += p.modulo.Estrellas[b][s].str() + '|';
+            out += b.m.Estrellas[n][s].str() + '|';
     }
-    for (int s = 1; s <= p.modulo.CantidadMultiple; ++s)
-        out += p.modulo.NumerosMultiple[s].str() + '|';
+    for (int s = 1; s <= b.m.CantidadMultiple; ++s)
+        out += b.m.NumerosMultiple[s].str() + '|';
     return out;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    QuietDesktop desk;
-    quelvar::Programa first(desk);
-    first.frmQuelvar.Form_Load();
-    first.frmQuelvar.LimpiarTableros();
+    using quelvar::Lectura;
+    Boleto first;
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const auto r = first.frmQuelvar.LeerApuesta(text);
-    check(first.modulo.CantidadMultiple <= quelvar::MaximoMultiple);
-    check(first.frmQuelvar.mnuApSen.Checked != first.frmQuelvar.mnuApMul.Checked);
-    if (r.resultado != quelvar::FrmQuelvar::Lectura::Resultado::Cargada) return 0;
+    const Lectura r = first.lector.LeerApuesta(text);
+    check(first.m.CantidadMultiple <= quelvar::MaximoMultiple);
+    check(first.c.mnuApSen.Checked != first.c.mnuApMul.Checked);
+    if (r.resultado != Lectura::Resultado::Cargada) return 0;
     // A multiple bet loaded with a size outside 6..10 is written with that
     // size, which reads back in the other shape; only sizes the program can
     // choose are compared.
-    if (first.frmQuelvar.mnuApMul.Checked && first.modulo.CantidadMultiple < quelvar::MinimoMultiple) return 0;
+    if (first.c.mnuApMul.Checked && first.m.CantidadMultiple < quelvar::MinimoMultiple) return 0;
 
     std::string written;
-    first.frmQuelvar.EscribirApuesta(written);
-    quelvar::Programa second(desk);
-    second.frmQuelvar.Form_Load();
-    second.frmQuelvar.LimpiarTableros();
-    check(second.frmQuelvar.LeerApuesta(written).resultado == quelvar::FrmQuelvar::Lectura::Resultado::Cargada);
+    quelvar::EscribirApuesta(first.m, first.c, written);
+    Boleto second;
+    check(second.lector.LeerApuesta(written).resultado == Lectura::Resultado::Cargada);
     check(dump(first) == dump(second));
     std::string again;
-    second.frmQuelvar.EscribirApuesta(again);
+    quelvar::EscribirApuesta(second.m, second.c, again);
     check(again == written);
     return 0;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "window/Desktop.h"
+#include "base/Desktop.h"
+#include "base/Ventana.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -13,9 +15,46 @@
 
 namespace quelvar::test {
 
-// A desktop that answers from a script. Every message box is recorded; one
-// that finds no scripted answer fails the running test.
-class FakeDesktop : public Desktop {
+// What the program asked of its windows, in order.
+struct Pedido {
+    enum class Tipo { Foco, Cierre, Temporizador, CierreDialogo } tipo;
+    int numero = 0;      // the timer
+    bool activo = false; // started, or stopped
+    Formulario formulario = Formulario::Borrar;
+};
+
+// Records every window request.
+class Grabadora : public Ventana {
+public:
+    std::vector<Pedido> pedidos;
+
+    void enfocarBoton() override { pedidos.push_back({Pedido::Tipo::Foco}); }
+    void cerrarVentana() override { pedidos.push_back({Pedido::Tipo::Cierre}); }
+    void temporizador(int numero, bool activo) override {
+        pedidos.push_back({Pedido::Tipo::Temporizador, numero, activo});
+    }
+    void cerrarDialogo(Formulario formulario) override {
+        pedidos.push_back({Pedido::Tipo::CierreDialogo, 0, false, formulario});
+    }
+
+    int contar(Pedido::Tipo tipo) const {
+        return int(std::count_if(pedidos.begin(), pedidos.end(), [tipo](const Pedido& p) { return p.tipo == tipo; }));
+    }
+    int arranques(int numero) const {
+        return int(std::count_if(pedidos.begin(), pedidos.end(), [numero](const Pedido& p) {
+            return p.tipo == Pedido::Tipo::Temporizador && p.numero == numero && p.activo;
+        }));
+    }
+    int cierres(Formulario formulario) const {
+        return int(std::count_if(pedidos.begin(), pedidos.end(), [formulario](const Pedido& p) {
+            return p.tipo == Pedido::Tipo::CierreDialogo && p.formulario == formulario;
+        }));
+    }
+};
+
+// A desktop that answers from a script. Every message box and window request
+// is recorded; a box that finds no scripted answer fails the running test.
+class FakeDesktop : public Desktop, public Grabadora {
 public:
     struct Box {
         std::string text;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakeDesktop.h"
+#include "base/Textos.h"
 #include "window/Programa.h"
-#include "window/Texts.h"
 
 #include <QTest>
 
@@ -40,7 +40,13 @@ struct Started {
         manual();
     }
     // The window lock a running draw applies, to see which clicks undo it.
-    void lock() { f.bloquearVentana(); }
+    void lock() {
+        f.cmdApuesta.Enabled = false;
+        f.BarraActiva = false;
+        for (ItemMenu* top : {&f.mnuArchivo, &f.mnuApuesta, &f.mnuImprimir, &f.mnuAyuda})
+            top->Enabled = false;
+    }
+    int focusRequests() const { return desk.contar(Pedido::Tipo::Foco); }
     bool released() const {
         return f.cmdApuesta.Enabled && f.BarraActiva && f.mnuArchivo.Enabled && f.mnuApuesta.Enabled &&
                f.mnuImprimir.Enabled && f.mnuAyuda.Enabled;

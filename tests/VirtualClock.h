@@ -11,10 +11,24 @@
 namespace quelvar::test {
 
 // Fires the form's enabled timers in virtual time, in due order, the way the
-// shell's timers would: enabling a stopped timer starts a new interval.
-class VirtualClock {
+// shell's timers would. It hears the timer requests as the shell does and
+// applies them as the shell does, once the handler has returned (sync()):
+// a start begins a new interval.
+class VirtualClock : private Ventana {
 public:
-    explicit VirtualClock(FrmQuelvar& f) : f_(f) { sync(); }
+    explicit VirtualClock(FrmQuelvar& f) : f_(f) {
+        for (const auto& t : FrmQuelvar::temporizadores()) {
+            Entry& e = entries_[std::size_t(t.numero)];
+            e.timer = t.control;
+            e.tick = t.tick;
+            e.active = (f_.*t.control).Enabled;
+            e.due = now + (f_.*t.control).Interval;
+        }
+        f_.ventana().escuchar(*this);
+    }
+    ~VirtualClock() override { f_.ventana().dejar(*this); }
+    VirtualClock(const VirtualClock&) = delete;
+    VirtualClock& operator=(const VirtualClock&) = delete;
 
     // Which of two timers due at the same moment fires first. By default the
     // draw tick comes before a sweep tick due with it; `sweepFirst` delivers
@@ -27,19 +41,15 @@ public:
     };
     std::vector<Fired> fired;
 
-    // Call after driving the form directly, so that timers it enabled start.
+    // Call after driving the form directly, so that timers it switched start
+    // or stop.
     void sync() {
-        for (int n = 1; n <= 6; ++n) {
-            Entry& e = entries_[n];
-            const Temporizador& t = f_.*e.timer;
-            if (!t.Enabled) {
-                e.active = false;
-            } else if (!e.active || t.arranques != e.starts) {
-                e.active = true;
-                e.due = now + t.Interval;
-            }
-            e.starts = t.arranques;
+        for (const auto& [n, on] : pending_) {
+            Entry& e = entries_[std::size_t(n)];
+            e.active = on;
+            if (on) e.due = now + (f_.*e.timer).Interval;
         }
+        pending_.clear();
     }
 
     // Fires the next timer; false when none is enabled.
@@ -106,23 +116,21 @@ private:
         sync();
     }
     struct Entry {
-        Temporizador FrmQuelvar::*timer;
-        void (FrmQuelvar::*tick)();
+        Temporizador ControlesQuelvar::*timer = nullptr;
+        void (FrmQuelvar::*tick)() = nullptr;
         bool active = false;
         bool ticking = false;
         long due = 0;
-        unsigned starts = 0;
     };
+
+    void enfocarBoton() override {}
+    void cerrarVentana() override {}
+    void temporizador(int numero, bool activo) override { pending_.emplace_back(numero, activo); }
+    void cerrarDialogo(Formulario) override {}
+
     FrmQuelvar& f_;
-    std::array<Entry, 7> entries_{{
-        {nullptr, nullptr},
-        {&FrmQuelvar::Timer1, &FrmQuelvar::Timer1_Timer},
-        {&FrmQuelvar::Timer2, &FrmQuelvar::Timer2_Timer},
-        {&FrmQuelvar::Timer3, &FrmQuelvar::Timer3_Timer},
-        {&FrmQuelvar::Timer4, &FrmQuelvar::Timer4_Timer},
-        {&FrmQuelvar::Timer5, &FrmQuelvar::Timer5_Timer},
-        {&FrmQuelvar::Timer6, &FrmQuelvar::Timer6_Timer},
-    }};
+    std::array<Entry, FrmQuelvar::Temporizadores + 1> entries_{};
+    std::vector<std::pair<int, bool>> pending_;
 };
 
 // A source that gives back scripted values, then values that keep moving

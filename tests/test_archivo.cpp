@@ -353,9 +353,9 @@ private slots:
 
     void exitMenuAsksTheWindowToClose() {
         Started s;
-        const unsigned before = s.f.pedidosCierre;
+        const int before = s.desk.contar(Pedido::Tipo::Cierre);
         s.f.menuClick(FrmQuelvar::Menu::mnuSalir);
-        QCOMPARE(s.f.pedidosCierre, before + 1);
+        QCOMPARE(s.desk.contar(Pedido::Tipo::Cierre), before + 1);
         QVERIFY(s.desk.boxes.empty()); // the questions come with the unload
     }
 

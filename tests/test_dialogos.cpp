@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(q(s.d.Caption), QStringLiteral("Quelvar"));
         s.d.Form_Activate();
         QCOMPARE(boxes(s.d), QStringLiteral("Ex Ex Ex -o -o"));
-        QVERIFY(s.d.abierto);
+        QCOMPARE(s.desk.cierres(Formulario::Borrar), 0); // still open
 
         // The user keeps bet 2; a new activation checks it again.
         s.d.Check[2].Value = 0;
@@ -50,7 +50,7 @@ private slots:
         s.d.Check[2].Value = 0;
         s.f.cmdApuesta.Enabled = false;
         s.d.cmdAceptar_Click();
-        QVERIFY(!s.d.abierto);
+        QCOMPARE(s.desk.cierres(Formulario::Borrar), 1);
         QCOMPARE(dumpCells(s.f), QStringLiteral("2*5"));
         QCOMPARE(dumpSlots(s.f, s.m), QStringLiteral("S:,,,,/,;,,,,/5,;,,,,/,;,,,,/,;,,,,/,"));
         QVERIFY(s.m.Modificado);
@@ -66,13 +66,13 @@ private slots:
             if (way == 0) s.d.cmdCancelar_Click();
             if (way == 1) s.d.Form_KeyPress(27);
             if (way == 2) {
-                s.d.Form_KeyPress('a'); // other keys do nothing
-                QVERIFY(s.d.abierto);
+                s.d.Form_KeyPress('a');                          // other keys do nothing
+                QCOMPARE(s.desk.cierres(Formulario::Borrar), 0); // still open
                 s.d.Form_KeyPress(13);
-                QVERIFY(s.d.abierto);
+                QCOMPARE(s.desk.cierres(Formulario::Borrar), 0); // still open
                 continue;
             }
-            QVERIFY(!s.d.abierto);
+            QCOMPARE(s.desk.cierres(Formulario::Borrar), 1);
             QCOMPARE(dumpSlots(s.f, s.m), before);
             QVERIFY(!s.m.Modificado);
         }
@@ -88,7 +88,7 @@ private slots:
         };
         s.f.menuClick(FrmQuelvar::Menu::mnuBorrar);
         QCOMPARE(s.desk.shown.size(), std::size_t(1));
-        QVERIFY(!d.abierto);
+        QCOMPARE(s.desk.cierres(Formulario::Borrar), 1);
         QVERIFY(!s.f.mnuBorrar.Enabled);
     }
 
@@ -124,7 +124,7 @@ private slots:
         const QString before = dumpSlots(s.f, s.m);
         if (!keepChecked) d.Check[1].Value = 0;
         d.cmdAceptar_Click();
-        QVERIFY(!d.abierto);
+        QCOMPARE(s.desk.cierres(Formulario::Borrar), 1);
         QVERIFY(s.m.Modificado);
         QVERIFY(s.f.cmdApuesta.Enabled);
         if (keepChecked) {
@@ -144,7 +144,7 @@ private slots:
         FrmBorrar& d = s.prog.frmBorrar;
         d.Form_Load();
         d.Form_Activate();
-        QVERIFY(d.abierto);
+        QCOMPARE(s.desk.cierres(Formulario::Borrar), 0); // still open
         QCOMPARE(boxes(d), QStringLiteral("-o -o -o -o -o"));
         // No box can be checked, yet "Aceptar" still drops the size.
         s.f.lblApmul_Click(8);
@@ -161,7 +161,6 @@ private slots:
         QCOMPARE(q(a.Label1[2]), QStringLiteral("Versión: 2.0.5"));
         QCOMPARE(q(a.lblMailto), QStringLiteral("Contactar al autor"));
         QCOMPARE(q(a.lblVinc), QStringLiteral("https://quelvar.example.org/"));
-        a.Form_Load();
         a.lblMailto_Click();
         a.lblVinc_Click();
         QCOMPARE(s.desk.opened.size(), std::size_t(2));
@@ -170,9 +169,9 @@ private slots:
         QCOMPARE(q(s.desk.opened[1].first), QStringLiteral("Open"));
         QCOMPARE(q(s.desk.opened[1].second), QStringLiteral("https://quelvar.example.org/"));
         a.Form_KeyPress('x');
-        QVERIFY(a.abierto);
+        QCOMPARE(s.desk.cierres(Formulario::AcercaDe), 0); // still open
         a.Form_KeyPress(27);
-        QVERIFY(!a.abierto);
+        QCOMPARE(s.desk.cierres(Formulario::AcercaDe), 1);
     }
 
     void toolbarHitTest_data() {
@@ -240,7 +239,7 @@ private slots:
         s.f.pTools_Click();
         QString seen = "nothing";
         if (!s.desk.dialogs.empty()) seen = "dialog " + q(s.desk.dialogs[0].title);
-        if (s.f.pedidosCierre) seen = "close";
+        if (s.desk.contar(Pedido::Tipo::Cierre)) seen = "close";
         if (s.f.mnuApMul.Checked) seen = "multiple";
         if (s.f.mnuApManual.Checked) seen = "manual";
         if (!s.desk.shown.empty()) seen = s.desk.shown[0] == Formulario::AcercaDe ? "about" : "delete";

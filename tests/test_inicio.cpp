@@ -25,11 +25,9 @@ private slots:
                 QVERIFY(s.m.Numeros[b][(k - 1) % NumerosPorApuesta + 1].isFree());
             }
         }
-        for (int t = 1; t <= 6; ++t) {
-            Temporizador FrmQuelvar::*timers[] = {&FrmQuelvar::Timer1, &FrmQuelvar::Timer2, &FrmQuelvar::Timer3,
-                                                  &FrmQuelvar::Timer4, &FrmQuelvar::Timer5, &FrmQuelvar::Timer6};
-            QVERIFY(!(s.f.*timers[t - 1]).Enabled);
-            QCOMPARE((s.f.*timers[t - 1]).Interval, (t == 1 || t == 4) ? 250 : 10);
+        for (const auto& t : FrmQuelvar::temporizadores()) {
+            QVERIFY(!(s.f.*t.control).Enabled);
+            QCOMPARE((s.f.*t.control).Interval, (t.numero == 1 || t.numero == 4) ? 250 : 10);
         }
     }
 
@@ -101,7 +99,8 @@ private slots:
         QVERIFY(!s.f.activo(Menu::mnuGuardar));
         QVERIFY(!s.f.activo(Menu::mnuImpBoleto));
         QVERIFY(!s.f.activo(Menu::sep1));
-        s.f.marcarModificado();
+        s.manual();
+        s.f.lblNral_Click(1); // a change marks the ticket
         QVERIFY(s.m.Modificado);
         for (Menu id : {Menu::mnuGuardar, Menu::mnuGuardarComo, Menu::mnuCerrar, Menu::mnuBorrar})
             QVERIFY(s.f.activo(id));
@@ -111,7 +110,7 @@ private slots:
         for (const auto& e : FrmQuelvar::arbolMenu())
             QVERIFY(!s.f.activo(e.id));
         QVERIFY(s.f.mnuGuardar.Enabled); // the item keeps its own state
-        s.f.liberarVentana();
+        s.f.Form_Load();                 // the window release, and nothing of the button
         QVERIFY(s.f.BarraActiva);
         QVERIFY(!s.f.cmdApuesta.Enabled); // the release leaves the button to its caller
         QVERIFY(s.f.activo(Menu::mnuGuardar));
@@ -119,23 +118,27 @@ private slots:
 
     void focusOnlyOnAnEnabledButton() {
         Started s;
-        const unsigned before = s.f.pedidosFoco;
+        // The multiple-bet command asks for the focus whatever the button's
+        // state; only an enabled button can take it.
+        const int before = s.focusRequests();
         s.f.cmdApuesta.Enabled = false;
-        QVERIFY(!s.f.enfocarBoton());
-        QCOMPARE(s.f.pedidosFoco, before);
-        s.f.cmdApuesta.Enabled = true;
-        QVERIFY(s.f.enfocarBoton());
-        QCOMPARE(s.f.pedidosFoco, before + 1);
+        s.f.mnuApMul_Click();
+        QCOMPARE(s.focusRequests(), before);
+        Started t;
+        t.f.cmdApuesta.Enabled = true;
+        t.f.mnuApMul_Click();
+        QCOMPARE(t.focusRequests(), before + 1);
     }
 
     void timersCountTheirStarts() {
-        Temporizador t{10};
+        Grabadora window;
+        Temporizador t{10, false, 4, &window};
         t.habilitar(true);
         t.habilitar(true); // already running: no new interval
-        QCOMPARE(t.arranques, 1u);
+        QCOMPARE(window.arranques(4), 1);
         t.habilitar(false);
         t.habilitar(true);
-        QCOMPARE(t.arranques, 2u);
+        QCOMPARE(window.arranques(4), 2);
     }
 };
 

@@ -78,14 +78,14 @@ private slots:
         s.f.lblNral_Click(4);
         s.lock();
         s.desk.answer(MsgAnswer::Cancel);
-        const unsigned focus = s.f.pedidosFoco;
+        const int focus = s.focusRequests();
         s.f.mnuApMul_Click();
         QVERIFY(s.f.mnuApSen.Checked);
         QVERIFY(s.f.tablero[1].lblNral[4].seleccionada());
         QCOMPARE(q(s.f.Caption), QStringLiteral("Quelvar - ''Nueva apuesta''"));
         QCOMPARE(s.m.ApuestaActual, 1);
-        QCOMPARE(s.f.pedidosFoco, focus); // the button was disabled: no focus
-        QVERIFY(s.lockedAsBefore());      // and no release
+        QCOMPARE(s.focusRequests(), focus); // the button was disabled: no focus
+        QVERIFY(s.lockedAsBefore());        // and no release
 
         Multiple m(6, {1});
         m.desk.answer(MsgAnswer::Cancel);
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(m.f.mnuApMul.Checked);
         QVERIFY(m.f.tablero[1].lblNral[1].seleccionada());
         QVERIFY(m.released()); // "Apuestas sencillas" releases even after Cancel
-        QVERIFY(m.f.pedidosFoco > 0);
+        QVERIFY(m.focusRequests() > 0);
     }
 
     void shapeChangeSavesWhatWasThere() {

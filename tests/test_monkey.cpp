@@ -72,7 +72,7 @@ int filledSlots(const Module1& m) {
 }
 
 // A desktop whose answers come from the event being played.
-class MonkeyDesktop : public Desktop {
+class MonkeyDesktop : public Desktop, public Grabadora {
 public:
     std::mt19937 rng;
     std::map<std::string, std::string> files;
@@ -167,7 +167,6 @@ public:
         seen += " modal[" + std::to_string(int(form)) + "]";
         if (form == Formulario::AcercaDe) {
             FrmAcercaDe& a = prog->frmAcercaDe;
-            a.Form_Load();
             if (pick(3) == 0) a.lblMailto_Click();
             if (pick(3) == 0) a.lblVinc_Click();
             a.Form_KeyPress(27);
@@ -176,15 +175,22 @@ public:
         }
         FrmBorrar& d = prog->frmBorrar;
         std::string play = "// delete dialog:";
-        for (int activations = 1 + pick(2); activations > 0 && d.abierto; --activations) {
+        const std::size_t before = pedidos.size();
+        auto open = [&] {
+            for (std::size_t i = before; i < pedidos.size(); ++i)
+                if (pedidos[i].tipo == Pedido::Tipo::CierreDialogo && pedidos[i].formulario == Formulario::Borrar)
+                    return false;
+            return true;
+        };
+        for (int activations = 1 + pick(2); activations > 0 && open(); --activations) {
             d.Form_Activate();
-            for (int n = 1; n <= Apuestas && d.abierto; ++n)
+            for (int n = 1; n <= Apuestas && open(); ++n)
                 if (d.Check[n].Enabled && pick(3) == 0) {
                     d.Check[n].Value = 1 - d.Check[n].Value;
                     play += " toggle " + std::to_string(n);
                 }
         }
-        if (!d.abierto) {
+        if (!open()) {
             log.push_back(play + " closed at once");
             return;
         }
@@ -311,19 +317,14 @@ private:
     // What the program asked of the window during the event: focus for the
     // button, closing the window, each timer started.
     std::string countRequests(bool start) {
-        const FrmQuelvar& f = this->f();
-        std::array<unsigned, 8> now = {f.pedidosFoco, f.pedidosCierre};
-        const Temporizador* timers[] = {&f.Timer1, &f.Timer2, &f.Timer3, &f.Timer4, &f.Timer5, &f.Timer6};
-        for (int n = 0; n < 6; ++n)
-            now[std::size_t(n) + 2] = timers[n]->arranques;
         if (start) {
-            counted_ = now;
+            desk.pedidos.clear();
             return {};
         }
-        std::string out = "focus " + std::to_string(now[0] - counted_[0]) + " close " +
-                          std::to_string(now[1] - counted_[1]) + " starts";
-        for (std::size_t n = 2; n < now.size(); ++n)
-            out += " " + std::to_string(now[n] - counted_[n]);
+        std::string out = "focus " + std::to_string(desk.contar(Pedido::Tipo::Foco)) + " close " +
+                          std::to_string(desk.contar(Pedido::Tipo::Cierre)) + " starts";
+        for (const auto& t : FrmQuelvar::temporizadores())
+            out += " " + std::to_string(desk.arranques(t.numero));
         return out;
     }
 
@@ -390,8 +391,8 @@ private:
         out += " barra " + std::to_string(f.BarraActiva) + " " + std::to_string(f.BotonActual) + " " +
                std::to_string(f.imRaised.Left) + " " + std::to_string(f.imRaised.Top) + " " +
                std::to_string(f.imRaised.Picture) + " timers ";
-        for (const Temporizador* t : {&f.Timer1, &f.Timer2, &f.Timer3, &f.Timer4, &f.Timer5, &f.Timer6})
-            out += std::to_string(t->Enabled);
+        for (const auto& t : FrmQuelvar::temporizadores())
+            out += std::to_string((f.*t.control).Enabled);
         const FrmBorrar& d = prog->frmBorrar;
         out += " borrar " + esc(d.Caption);
         for (int n = 1; n <= Apuestas; ++n)
@@ -410,7 +411,6 @@ private:
         return out;
     }
 
-    std::array<unsigned, 8> counted_{};
     std::string requests_;
 
     FrmQuelvar& f() { return prog->frmQuelvar; }

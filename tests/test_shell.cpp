@@ -212,7 +212,7 @@ private slots:
         QPushButton* b = w.betButton();
         b->clearFocus();
         const QImage without = b->grab().toImage();
-        s.f.enfocarBoton();
+        s.prog.ventana.enfocarBoton(); // as the core asks for it
         w.refresh();
         QTRY_VERIFY(b->hasFocus());
         QCOMPARE(b->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
@@ -321,7 +321,7 @@ private slots:
         QVERIFY(!w.betButton()->isEnabled());
         QTest::keyClick(&w, Qt::Key_F5);
         QCOMPARE(sencillas.count(), 1);
-        s.f.liberarVentana();
+        s.f.Form_Load(); // the window release
         w.refresh();
         QTest::keyClick(&w, Qt::Key_F5);
         QCOMPARE(sencillas.count(), 2);
@@ -370,6 +370,24 @@ private slots:
         QVERIFY(w.topMenu(Menu::mnuArchivo)->isEnabled());
         for (int n = 2; n <= 6; ++n)
             QVERIFY(!w.timer(n)->isActive());
+    }
+
+    // At the end of a pass the sweep timer starts again before the draw timer
+    // starts: both are due together, and the sweep's extra tick comes first.
+    void theSweepTickComesBeforeTheDrawTick() {
+        Started s;
+        MainWindow w(s.prog);
+        std::vector<QString> ticks;
+        connect(w.timer(2), &QTimer::timeout, &w,
+                [&] { ticks.push_back(s.f.Timer3.Enabled ? QStringLiteral("sweep, draw due") : "sweep"); });
+        connect(w.timer(3), &QTimer::timeout, &w, [&] { ticks.push_back(QStringLiteral("draw")); });
+        s.f.cmdApuesta_Click();
+        w.refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(std::find(ticks.begin(), ticks.end(), "draw") != ticks.end(), 10000);
+        const auto draw = std::find(ticks.begin(), ticks.end(), "draw");
+        QVERIFY(draw - ticks.begin() >= 2);
+        QCOMPARE(*(draw - 2), QStringLiteral("sweep, draw due")); // the tick that ended the pass
+        QCOMPARE(*(draw - 1), QStringLiteral("sweep, draw due")); // the extra sweep tick
     }
 
     void sizeChooserClicksReachTheModel() {

@@ -68,7 +68,7 @@ private slots:
         Started s;
         VirtualClock clock(s.f);
         clock.sweepFirst = sweepFirst;
-        const unsigned focus = s.f.pedidosFoco;
+        const int focus = s.focusRequests();
         s.f.cmdApuesta_Click();
         QVERIFY(s.lockedAsBefore());
         QVERIFY(s.m.LlenandoNumeros && s.m.LlenandoEstrellas);
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(s.m.Numeros[2][1].isFree());
         QVERIFY(s.released());
         QVERIFY(!s.m.LlenandoNumeros && !s.m.LlenandoEstrellas);
-        QVERIFY(s.f.pedidosFoco > focus);
+        QVERIFY(s.focusRequests() > focus);
         QVERIFY(timersIdle(s.f));
         QCOMPARE(s.m.CeldaSorteo, 0);
         QCOMPARE(s.m.PasoEstrellas, 0);
@@ -195,12 +195,12 @@ private slots:
         s.f.mnuApAleatoria_Click();
         VirtualClock clock(s.f);
         s.f.cmdApuesta_Click();
-        const unsigned focus = s.f.pedidosFoco;
+        const int focus = s.focusRequests();
         while (s.m.LlenandoNumeros)
             QVERIFY(clock.step());
         QCOMPARE(clock.now, 5 * 510L);
         QVERIFY(s.released());
-        QVERIFY(s.f.pedidosFoco > focus);
+        QVERIFY(s.focusRequests() > focus);
         QVERIFY(s.f.Timer4.Enabled);
         QCOMPARE(clock.runUntilIdle(), 1); // stops at its first tick
         QCOMPARE(dumpCells(s.f).count('*'), 2);

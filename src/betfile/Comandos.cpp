@@ -1,8 +1,12 @@
 // The file commands: open, save, save as, close and exit, with the questions
 // that guard unsaved changes.
 
-#include "window/FrmQuelvar.h"
-#include "window/Utf8.h"
+#include "betfile/Comandos.h"
+
+#include "base/Textos.h"
+#include "base/Utf8.h"
+#include "betfile/Formato.h"
+#include "ticket/Filas.h"
 
 namespace quelvar {
 
@@ -10,117 +14,110 @@ namespace {
 constexpr int LongitudPrefijo = 10;  // "Quelvar - ", before the caption tail
 constexpr int LongitudExtension = 4; // ".qlv", dropped from the caption
 
-std::string nombreDeArchivo(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string nombreDeArchivo(const std::string& ruta) {
+    const std::size_t barra = ruta.find_last_of('/');
+    return barra == std::string::npos ? ruta : ruta.substr(barra + 1);
 }
 } // namespace
 
-void FrmQuelvar::informarError(int code, const std::string& description, const char* titulo) {
-    desktop.messageBox(textos::PrefijoError + std::to_string(code) + " " + description, MsgButtons::Ok, MsgIcon::None,
+void ComandosArchivo::informarError(int codigo, const std::string& descripcion, const char* titulo) {
+    desktop.messageBox(textos::PrefijoError + std::to_string(codigo) + " " + descripcion, MsgButtons::Ok, MsgIcon::None,
                        titulo);
 }
 
-MsgAnswer FrmQuelvar::preguntarGuardar() {
-    return desktop.messageBox(textos::PreguntaGuardar + utf8::dropFront(Caption, LongitudPrefijo),
+MsgAnswer ComandosArchivo::preguntarGuardar() {
+    return desktop.messageBox(textos::PreguntaGuardar + utf8::dropFront(c.Caption, LongitudPrefijo),
                               MsgButtons::YesNoCancel, MsgIcon::Question, textos::Titulo);
 }
 
 // A multiple bet with numbers or stars but no size would be written with
 // count 0 and lose them; ask for the size instead.
-bool FrmQuelvar::multipleSinCantidad() {
-    if (!mnuApMul.Checked || m.CantidadMultiple != 0) return false;
-    bool content = false;
-    for (int i = 1; i <= MaximoMultiple; ++i)
-        content = content || !m.NumerosMultiple[i].isFree();
-    for (int s = 1; s <= EstrellasPorApuesta; ++s)
-        content = content || !m.Estrellas[1][s].isFree();
-    if (!content) return false;
+bool ComandosArchivo::multipleSinCantidad() {
+    if (!c.mnuApMul.Checked || m.CantidadMultiple != 0) return false;
+    if (!hayLleno(m.NumerosMultiple, MaximoMultiple) && !hayLleno(m.Estrellas[1], EstrellasPorApuesta)) return false;
     desktop.messageBox(textos::FaltaCantidad, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
-    Timer1.habilitar(true);
+    c.Timer1.habilitar(true);
     return true;
 }
 
-std::optional<std::string> FrmQuelvar::elegirArchivo(FileDialog::Mode mode, const char* titulo) {
+std::optional<std::string> ComandosArchivo::elegirArchivo(FileDialog::Mode modo, const char* titulo) {
     FileDialog d;
-    d.mode = mode;
-    d.title = mode == FileDialog::Mode::Open ? textos::DialogoAbrir : textos::DialogoGuardarComo;
+    d.mode = modo;
+    d.title = modo == FileDialog::Mode::Open ? textos::DialogoAbrir : textos::DialogoGuardarComo;
     d.filterName = textos::FiltroNombre;
     d.filterPattern = textos::FiltroPatron;
     d.initialDir = desktop.environment(textos::VariableCarpeta);
-    if (mode == FileDialog::Mode::SaveAs) d.defaultSuffix = textos::Extension;
-    std::optional<std::string> path = desktop.fileDialog(d);
-    if (path && utf8::length(*path) > RutaMaxima) {
+    if (modo == FileDialog::Mode::SaveAs) d.defaultSuffix = textos::Extension;
+    std::optional<std::string> ruta = desktop.fileDialog(d);
+    if (ruta && utf8::length(*ruta) > RutaMaxima) {
         informarError(errores::NombreLargo.code, errores::NombreLargo.description, titulo);
         return std::nullopt;
     }
-    return path;
+    return ruta;
 }
 
-bool FrmQuelvar::GuardarComo() {
+bool ComandosArchivo::GuardarComo() {
     constexpr const char* titulo = "mnuGuardarComo_Click";
     if (multipleSinCantidad()) return false;
-    const std::optional<std::string> path = elegirArchivo(FileDialog::Mode::SaveAs, titulo);
-    if (!path) return false;
+    const std::optional<std::string> ruta = elegirArchivo(FileDialog::Mode::SaveAs, titulo);
+    if (!ruta) return false;
     std::string bytes;
-    EscribirApuesta(bytes);
-    const FileResult written = desktop.writeFile(*path, bytes);
-    if (!written.ok) {
-        informarError(written.code, written.description, titulo);
+    EscribirApuesta(m, c, bytes);
+    const FileResult escrito = desktop.writeFile(*ruta, bytes);
+    if (!escrito.ok) {
+        informarError(escrito.code, escrito.description, titulo);
         return false;
     }
     // Written: later saves go to this file even if its name fails below.
-    m.ArchivoActual = *path;
-    const std::string name = nombreDeArchivo(*path);
-    if (utf8::length(name) < LongitudExtension) {
+    m.ArchivoActual = *ruta;
+    const std::string nombre = nombreDeArchivo(*ruta);
+    if (utf8::length(nombre) < LongitudExtension) {
         informarError(errores::ArgumentoNoValido.code, errores::ArgumentoNoValido.description, titulo);
         return false;
     }
-    Caption = textos::PrefijoTitulo + utf8::dropBack(name, LongitudExtension);
+    c.Caption = textos::PrefijoTitulo + utf8::dropBack(nombre, LongitudExtension);
     m.Modificado = false;
     return true;
 }
 
-// Save; a failure is reported under the title of the command that ran it.
-// True when the ticket has no unsaved changes afterwards.
-bool FrmQuelvar::guardar(const char* titulo) {
+bool ComandosArchivo::guardar(const char* titulo) {
     if (m.ArchivoActual.empty()) return GuardarComo();
     if (!m.Modificado) return true;
     if (multipleSinCantidad()) return false;
     std::string bytes;
-    EscribirApuesta(bytes);
-    const FileResult written = desktop.writeFile(m.ArchivoActual, bytes);
-    if (!written.ok) {
-        informarError(written.code, written.description, titulo);
+    EscribirApuesta(m, c, bytes);
+    const FileResult escrito = desktop.writeFile(m.ArchivoActual, bytes);
+    if (!escrito.ok) {
+        informarError(escrito.code, escrito.description, titulo);
         return false;
     }
     m.Modificado = false;
-    mnuGuardar.Enabled = false;
+    c.mnuGuardar.Enabled = false;
     return true;
 }
 
-void FrmQuelvar::mnuGuardar_Click() { guardar("mnuGuardar_Click"); }
+void ComandosArchivo::mnuGuardar_Click() { guardar("mnuGuardar_Click"); }
 
-void FrmQuelvar::mnuGuardarComo_Click() { GuardarComo(); }
+void ComandosArchivo::mnuGuardarComo_Click() { GuardarComo(); }
 
-void FrmQuelvar::mnuAbrir_Click() {
+void ComandosArchivo::mnuAbrir_Click() {
     constexpr const char* titulo = "mnuAbrir_Click";
     if (m.Modificado) {
         switch (preguntarGuardar()) {
         case MsgAnswer::Yes:
             // Nothing is thrown away unless it was saved.
             if (!guardar(titulo)) return;
-            LimpiarTableros();
+            tableros.LimpiarTableros();
             break;
         case MsgAnswer::No:
-            LimpiarTableros();
+            tableros.LimpiarTableros();
             m.Modificado = false;
             break;
         default: return;
         }
     }
-    const std::optional<std::string> path = elegirArchivo(FileDialog::Mode::Open, titulo);
-    if (!path) return;
+    const std::optional<std::string> ruta = elegirArchivo(FileDialog::Mode::Open, titulo);
+    if (!ruta) return;
     // The timers tick while the dialog is up: a star step may have drawn into
     // the ticket meanwhile, and that is asked about like any other change.
     bool descartar = false;
@@ -133,63 +130,63 @@ void FrmQuelvar::mnuAbrir_Click() {
         default: return;
         }
     }
-    const FileResult read = desktop.readFile(*path, TamanoMaximoArchivo);
-    if (!read.ok) {
+    const FileResult leido = desktop.readFile(*ruta, TamanoMaximoArchivo);
+    if (!leido.ok) {
         // The ticket stays, and so does its mark: nothing was thrown away.
-        informarError(read.code, read.description, titulo);
+        informarError(leido.code, leido.description, titulo);
         return;
     }
-    LimpiarTableros();
+    tableros.LimpiarTableros();
     if (descartar) m.Modificado = false;
-    const Lectura lectura = LeerApuesta(read.bytes);
+    const Lectura lectura = lector.LeerApuesta(leido.bytes);
     if (lectura.resultado == Lectura::Resultado::SinNumero) return;
     if (lectura.resultado == Lectura::Resultado::Fallida) {
         informarError(lectura.error.code, lectura.error.description, titulo);
         return;
     }
-    BarraActiva = true;
-    mnuArchivo.Enabled = true;
-    mnuApuesta.Enabled = true;
-    mnuImprimir.Enabled = true;
-    mnuAyuda.Enabled = true;
-    mnuBorrar.Enabled = true;
-    mnuCerrar.Enabled = true;
+    c.BarraActiva = true;
+    c.mnuArchivo.Enabled = true;
+    c.mnuApuesta.Enabled = true;
+    c.mnuImprimir.Enabled = true;
+    c.mnuAyuda.Enabled = true;
+    c.mnuBorrar.Enabled = true;
+    c.mnuCerrar.Enabled = true;
     // The ticket now comes from this file, whatever its name makes of the
     // caption: a save must go back to it.
-    m.ArchivoActual = *path;
-    const std::string name = nombreDeArchivo(*path);
-    if (utf8::length(name) < LongitudExtension) {
+    m.ArchivoActual = *ruta;
+    const std::string nombre = nombreDeArchivo(*ruta);
+    if (utf8::length(nombre) < LongitudExtension) {
         informarError(errores::ArgumentoNoValido.code, errores::ArgumentoNoValido.description, titulo);
         return;
     }
-    Caption = textos::PrefijoTitulo + std::string(textos::Comillas) + utf8::dropBack(name, LongitudExtension) +
-              textos::Comillas;
+    c.Caption = textos::PrefijoTitulo + std::string(textos::Comillas) + utf8::dropBack(nombre, LongitudExtension) +
+                textos::Comillas;
 }
 
-void FrmQuelvar::mnuCerrar_Click() {
+void ComandosArchivo::mnuCerrar_Click() {
     if (!m.Modificado) return;
     switch (preguntarGuardar()) {
     case MsgAnswer::Yes:
         guardar("mnuCerrar_Click");
         if (!m.Modificado) {
-            mnuCerrar.Enabled = false;
-            LimpiarTableros();
+            c.mnuCerrar.Enabled = false;
+            tableros.LimpiarTableros();
         }
-        cmdApuesta.Enabled = true;
+        c.cmdApuesta.Enabled = true;
         break;
     case MsgAnswer::No:
-        mnuCerrar.Enabled = false;
-        LimpiarTableros();
-        cmdApuesta.Enabled = true;
+        c.mnuCerrar.Enabled = false;
+        tableros.LimpiarTableros();
+        c.cmdApuesta.Enabled = true;
         m.Modificado = false;
         break;
     default: break;
     }
 }
 
-void FrmQuelvar::mnuSalir_Click() { ++pedidosCierre; }
+void ComandosArchivo::mnuSalir_Click() { ventana.cerrarVentana(); }
 
-void FrmQuelvar::Form_Unload(int& Cancel) {
+void ComandosArchivo::Form_Unload(int& Cancel) {
     constexpr int True = -1;
     if (desktop.messageBox(textos::PreguntaSalir, MsgButtons::YesNo, MsgIcon::Question, textos::Titulo) !=
         MsgAnswer::Yes) {

@@ -9,6 +9,6 @@ namespace quelvar {
 // optional sign, digits with an optional decimal point and an optional
 // exponent. Anything else is not a number. Values too large for a double
 // come back as infinities, so that range checks still see them as huge.
-std::optional<double> leerNumero(std::string_view text);
+std::optional<double> leerNumero(std::string_view texto);
 
 } // namespace quelvar

@@ -1,9 +1,10 @@
 #include "qt/Accesible.h"
 
+#include "base/Textos.h"
 #include "qt/Dialogs.h"
+#include "qt/Geometry.h"
 #include "qt/Views.h"
 #include "window/Layout.h"
-#include "window/Texts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -103,10 +104,7 @@ public:
     }
 
 private:
-    QRect localRect() const override {
-        const QPoint c = sizes_->centreOf(k_);
-        return QRect(c - QPoint(6, 7), QSize(13, 14));
-    }
+    QRect localRect() const override { return rectI(layout::celdaTamano(k_)); }
     void press() override { sizes_->press(k_); }
     SizeChooserView* sizes_;
     int k_;

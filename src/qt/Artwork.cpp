@@ -1,8 +1,8 @@
 #include "qt/Artwork.h"
 
+#include "base/Textos.h"
 #include "qt/Geometry.h"
 #include "ticket/Module1.h"
-#include "window/Texts.h"
 
 #include <QBitmap>
 #include <QIconEngine>

@@ -1,8 +1,9 @@
 #include "qt/Dialogs.h"
 
+#include "base/Teclas.h"
+#include "base/Textos.h"
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
-#include "window/Texts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,11 +16,8 @@
 namespace quelvar {
 
 namespace {
-constexpr int TeclaEscape = 27;
 constexpr QRgb AzulTexto = 0x0000C0;
 constexpr QRgb GrisVersion = 0x404040;
-
-QRect twips(int left, int top, int width, int height) { return rectI({left, top, width, height}); }
 
 // The text colour of an enabled control; disabled ones stay grey.
 void colour(QWidget* w, QRgb rgb) {
@@ -67,25 +65,25 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
 
 BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidget* parent)
     : QDialog(parent), form_(form), changed_(std::move(changed)) {
-    setFixedSize(twips(0, 0, 4890, 5430).size());
+    namespace geo = layout::borrar;
+    setFixedSize(rectI(geo::Dialogo).size());
     auto* frame = new QGroupBox(QString::fromUtf8(textos::MarcoBorrar), this);
-    frame->setGeometry(twips(405, 195, 4080, 4395));
+    frame->setGeometry(rectI(geo::Frame1));
     colour(frame, AzulTexto);
-    constexpr int tops[] = {0, 330, 1155, 1965, 2790, 3615};
     for (int n = 1; n <= Apuestas; ++n) {
         auto* small = new QGroupBox(frame);
-        small->setGeometry(twips(480, tops[n], 3075, 480));
+        small->setGeometry(rectI({geo::MarcoLeft, geo::MarcoTop[n], geo::MarcoWidth, geo::MarcoHeight}));
         boxes_[n] = new QCheckBox(small);
-        boxes_[n]->setGeometry(twips(135, 150, 2805, 270));
+        boxes_[n]->setGeometry(rectI(geo::Check));
         boxes_[n]->setFont(artwork::cellFont());
         colour(boxes_[n], AzulTexto);
         connect(boxes_[n], &QCheckBox::clicked, this,
                 [this, n](bool on) { run([this, n, on] { form_.Check[n].Value = on ? 1 : 0; }); });
     }
     aceptar_ = new QPushButton(this);
-    aceptar_->setGeometry(twips(585, 4725, 1650, 405));
+    aceptar_->setGeometry(rectI(geo::cmdAceptar));
     cancelar_ = new QPushButton(this);
-    cancelar_->setGeometry(twips(2655, 4725, 1650, 405));
+    cancelar_->setGeometry(rectI(geo::cmdCancelar));
     aceptar_->setDefault(true);
     connect(aceptar_, &QPushButton::clicked, this, [this] { run([this] { form_.cmdAceptar_Click(); }); });
     connect(cancelar_, &QPushButton::clicked, this, [this] { run([this] { form_.cmdCancelar_Click(); }); });
@@ -111,10 +109,16 @@ void BorrarDialog::sync() {
     }
     aceptar_->setText(QString::fromStdString(form_.cmdAceptar.Caption));
     cancelar_->setText(QString::fromStdString(form_.cmdCancelar.Caption));
-    if (!form_.abierto && isVisible()) done(QDialog::Accepted);
+    if (closeRequested_) {
+        closeRequested_ = false;
+        showing_ = false;
+        if (isVisible()) done(QDialog::Accepted);
+    }
 }
 
 void BorrarDialog::open_() {
+    closeRequested_ = false;
+    showing_ = true;
     sync();
     aceptar_->setFocus(Qt::OtherFocusReason);
     // The first activation comes once the dialog's own loop runs: it may close
@@ -125,7 +129,7 @@ void BorrarDialog::open_() {
 
 bool BorrarDialog::event(QEvent* e) {
     // Every activation checks the boxes again, as the user finds them.
-    if (e->type() == QEvent::WindowActivate && form_.abierto) run([this] { form_.Form_Activate(); });
+    if (e->type() == QEvent::WindowActivate && showing_) run([this] { form_.Form_Activate(); });
     return QDialog::event(e);
 }
 
@@ -138,35 +142,35 @@ void BorrarDialog::keyPressEvent(QKeyEvent* e) {
 }
 
 void BorrarDialog::closeEvent(QCloseEvent* e) {
-    form_.abierto = false;
+    showing_ = false;
     QDialog::closeEvent(e);
 }
 
 AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(parent), form_(form) {
-    setFixedSize(twips(0, 0, 4785, 3855).size());
+    namespace geo = layout::acercaDe;
+    setFixedSize(rectI(geo::Dialogo).size());
     setWindowTitle(QString::fromStdString(form_.Caption));
 
     auto* icon = new IconLabel(this);
-    icon->setGeometry(16, 16, 48, 48);
+    icon->setGeometry(rectI(geo::Icono));
+    // The look of each line: its pixel size, weight and colour.
     const struct {
-        int index;
-        QRect where;
         int pixels;
         bool bold;
         QRgb rgb;
     } lines[] = {
-        {0, QRect(76, 14, 230, 26), 20, true, artwork::AzulBarra},
-        {1, QRect(76, 42, 230, 18), 12, false, 0x202020},
-        {2, QRect(16, 92, 290, 26), 18, true, GrisVersion},
-        {3, QRect(16, 124, 290, 18), 12, false, 0x606060},
+        {20, true, artwork::AzulBarra},
+        {12, false, 0x202020},
+        {18, true, GrisVersion},
+        {12, false, 0x606060},
     };
-    for (const auto& l : lines) {
-        auto* label = new QLabel(QString::fromStdString(form_.Label1[std::size_t(l.index)]), this);
-        label->setGeometry(l.where);
-        QFont f = boldPixels(l.pixels);
-        f.setBold(l.bold);
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        auto* label = new QLabel(QString::fromStdString(form_.Label1[i]), this);
+        label->setGeometry(rectI(geo::Label1[i]));
+        QFont f = boldPixels(lines[i].pixels);
+        f.setBold(lines[i].bold);
         label->setFont(f);
-        colour(label, l.rgb);
+        colour(label, lines[i].rgb);
     }
     auto makeLink = [this](const std::string& text, QRect where) {
         auto* link = new ClickLabel(QString::fromStdString(text), this);
@@ -177,22 +181,24 @@ AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(par
         colour(link, AzulTexto);
         return link;
     };
-    web_ = makeLink(form_.lblVinc, twips(75, 2955, 4650, 270));
-    mail_ = makeLink(form_.lblMailto, twips(67, 3405, 4650, 360));
+    web_ = makeLink(form_.lblVinc, rectI(geo::lblVinc));
+    mail_ = makeLink(form_.lblMailto, rectI(geo::lblMailto));
     connect(web_, &ClickLabel::clicked, this, [this] { form_.lblVinc_Click(); });
     connect(mail_, &ClickLabel::clicked, this, [this] { form_.lblMailto_Click(); });
 }
 
 void AcercaDeDialog::open_() {
-    form_.Form_Load();
+    closeRequested_ = false;
     exec();
-    form_.abierto = false;
 }
 
 void AcercaDeDialog::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
         form_.Form_KeyPress(TeclaEscape);
-        if (!form_.abierto) done(QDialog::Accepted);
+        if (closeRequested_) {
+            closeRequested_ = false;
+            done(QDialog::Accepted);
+        }
         return;
     }
     QDialog::keyPressEvent(e);

@@ -40,6 +40,8 @@ public:
     // the dialog did to the ticket.
     BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidget* parent);
     void open_();
+    // The form asked to close: done once its handler has returned.
+    void requestClose() { closeRequested_ = true; }
     QCheckBox* box(int n) const { return boxes_[n]; }
     QPushButton* aceptar() const { return aceptar_; }
     QPushButton* cancelar() const { return cancelar_; }
@@ -58,6 +60,8 @@ private:
     std::array<QCheckBox*, Apuestas + 1> boxes_{};
     QPushButton* aceptar_ = nullptr;
     QPushButton* cancelar_ = nullptr;
+    bool showing_ = false;
+    bool closeRequested_ = false;
 };
 
 // The about box.
@@ -66,6 +70,7 @@ class AcercaDeDialog : public QDialog {
 public:
     AcercaDeDialog(FrmAcercaDe& form, QWidget* parent);
     void open_();
+    void requestClose() { closeRequested_ = true; }
     ClickLabel* mailLink() const { return mail_; }
     ClickLabel* webLink() const { return web_; }
 
@@ -76,6 +81,7 @@ private:
     FrmAcercaDe& form_;
     ClickLabel* mail_ = nullptr;
     ClickLabel* web_ = nullptr;
+    bool closeRequested_ = false;
 };
 
 } // namespace quelvar

@@ -57,8 +57,11 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
     buildTimers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(artwork::programIcon());
+    programa_.ventana.escuchar(*this);
     refresh();
 }
+
+MainWindow::~MainWindow() { programa_.ventana.dejar(*this); }
 
 void MainWindow::buildMenus() {
     QMenu* current = nullptr;
@@ -85,26 +88,31 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildTimers() {
-    links_[1] = {&FrmQuelvar::Timer1, &FrmQuelvar::Timer1_Timer};
-    links_[2] = {&FrmQuelvar::Timer2, &FrmQuelvar::Timer2_Timer};
-    links_[3] = {&FrmQuelvar::Timer3, &FrmQuelvar::Timer3_Timer};
-    links_[4] = {&FrmQuelvar::Timer4, &FrmQuelvar::Timer4_Timer};
-    links_[5] = {&FrmQuelvar::Timer5, &FrmQuelvar::Timer5_Timer};
-    links_[6] = {&FrmQuelvar::Timer6, &FrmQuelvar::Timer6_Timer};
-    for (int n = 1; n < static_cast<int>(links_.size()); ++n) {
-        if (!links_[n].model) continue;
-        timers_[n] = std::make_unique<QTimer>();
-        timers_[n]->setTimerType(Qt::PreciseTimer);
-        timers_[n]->setInterval((form_.*links_[n].model).Interval);
-        connect(timers_[n].get(), &QTimer::timeout, this, [this, n] { tick(n); });
+    for (const auto& t : FrmQuelvar::temporizadores()) {
+        auto& q = timers_[t.numero];
+        q = std::make_unique<QTimer>();
+        q->setTimerType(Qt::PreciseTimer);
+        q->setInterval((form_.*t.control).Interval);
+        connect(q.get(), &QTimer::timeout, this, [this, &t] { tick(t); });
     }
 }
 
-void MainWindow::tick(int n) {
+void MainWindow::tick(const FrmQuelvar::EntradaTemporizador& t) {
     // A modal dialog's loop may deliver a tick of a timer that the handler it
     // interrupted has stopped, before the refresh that stops the QTimer.
-    if ((form_.*links_[n].model).Enabled) (form_.*links_[n].tick)();
+    if ((form_.*t.control).Enabled) (form_.*t.tick)();
     refresh();
+}
+
+void MainWindow::temporizador(int numero, bool activo) {
+    // A start is a new interval, even for a timer stopped and started again
+    // within one handler; a stop needs nothing beyond the model's state.
+    if (activo) timerStarted_[std::size_t(numero)] = true;
+}
+
+void MainWindow::cerrarDialogo(Formulario formulario) {
+    if (formulario == Formulario::Borrar && borrar_) borrar_->requestClose();
+    if (formulario == Formulario::AcercaDe && acercaDe_) acercaDe_->requestClose();
 }
 
 void MainWindow::refresh() {
@@ -145,25 +153,25 @@ void MainWindow::refresh() {
         shownButtonEnabled_ = form_.cmdApuesta.Enabled;
         cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
     }
-    if (form_.pedidosFoco != focusRequests_) {
-        focusRequests_ = form_.pedidosFoco;
+    if (focusRequested_) {
+        focusRequested_ = false;
         if (cmdApuesta_->isEnabled()) cmdApuesta_->setFocus(Qt::OtherFocusReason);
     }
 
-    for (int n = 1; n < static_cast<int>(links_.size()); ++n) {
-        if (!links_[n].model) continue;
-        const Temporizador& t = form_.*links_[n].model;
-        QTimer& q = *timers_[n];
-        if (!t.Enabled) {
+    for (const auto& t : FrmQuelvar::temporizadores()) {
+        const Temporizador& model = form_.*t.control;
+        QTimer& q = *timers_[t.numero];
+        bool& started = timerStarted_[t.numero];
+        if (!model.Enabled) {
             q.stop();
-        } else if (!q.isActive() || t.arranques != links_[n].starts) {
-            q.start(t.Interval);
+        } else if (!q.isActive() || started) {
+            q.start(model.Interval);
         }
-        links_[n].starts = t.arranques;
+        started = false;
     }
 
-    if (form_.pedidosCierre != closeRequests_) {
-        closeRequests_ = form_.pedidosCierre;
+    if (closeRequested_) {
+        closeRequested_ = false;
         // Closing runs the unload questions; let the current handler end first.
         QTimer::singleShot(0, this, [this] { close(); });
     }

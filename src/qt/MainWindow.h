@@ -26,10 +26,11 @@ class SizeChooserView;
 
 // Wiring between the main window's form model and Qt: it draws the model,
 // feeds events back to it and refreshes after each one. No decisions here.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private Ventana {
     Q_OBJECT
 public:
     explicit MainWindow(Programa& programa, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Shows a dialog modally, creating it on first use.
     void showDialog(Formulario form);
@@ -58,7 +59,14 @@ protected:
 private:
     void buildMenus();
     void buildTimers();
-    void tick(int n);
+    void tick(const FrmQuelvar::EntradaTemporizador& t);
+
+    // What the program asks of the window; refresh() carries it out once the
+    // handler has returned.
+    void enfocarBoton() override { focusRequested_ = true; }
+    void cerrarVentana() override { closeRequested_ = true; }
+    void temporizador(int numero, bool activo) override;
+    void cerrarDialogo(Formulario formulario) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,21 +81,16 @@ private:
     std::map<FrmQuelvar::Menu, QAction*> actions_;
     std::map<FrmQuelvar::Menu, QMenu*> menus_;
 
-    struct TimerLink {
-        Temporizador FrmQuelvar::*model = nullptr;
-        void (FrmQuelvar::*tick)() = nullptr;
-        unsigned starts = 0;
-    };
-    std::array<std::unique_ptr<QTimer>, 7> timers_;
-    std::array<TimerLink, 7> links_{};
+    std::array<std::unique_ptr<QTimer>, FrmQuelvar::Temporizadores + 1> timers_; // by number
+    std::array<bool, FrmQuelvar::Temporizadores + 1> timerStarted_{};
+    bool focusRequested_ = false;
+    bool closeRequested_ = false;
     // What Qt was last given, so that a refresh hands over changes only.
     std::string shownCaption_;
     std::vector<char> shownMenus_;
     std::vector<char> menusNow_; // kept to save an allocation a tick
     std::string shownButton_;
     std::optional<bool> shownButtonEnabled_;
-    unsigned focusRequests_ = 0;
-    unsigned closeRequests_ = 0;
 };
 
 } // namespace quelvar

@@ -1,6 +1,7 @@
 #include "qt/QtDesktop.h"
 
-#include "window/Texts.h"
+#include "base/Errores.h"
+#include "base/Textos.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

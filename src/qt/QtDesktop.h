@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/Desktop.h"
+#include "base/Desktop.h"
 
 #include <QPointer>
 #include <QSocketNotifier>

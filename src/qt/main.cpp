@@ -1,10 +1,10 @@
+#include "base/Textos.h"
 #include "qt/Accesible.h"
 #include "qt/Artwork.h"
 #include "qt/Idioma.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDesktop.h"
 #include "window/Programa.h"
-#include "window/Texts.h"
 
 #include <QApplication>
 

@@ -1,22 +1,11 @@
-// Selecting and deselecting numbers and stars by clicking the boards.
+#include "ticket/Seleccion.h"
 
-#include "window/FrmQuelvar.h"
-#include "window/Texts.h"
+#include "base/Textos.h"
+#include "ticket/Filas.h"
 
 namespace quelvar {
 
-void FrmQuelvar::lblNral_Click(int Index) { clickNumeroTablero1(Index); }
-void FrmQuelvar::lblNral2_Click(int Index) { clickNumeroTableroN(2, Index); }
-void FrmQuelvar::lblNral3_Click(int Index) { clickNumeroTableroN(3, Index); }
-void FrmQuelvar::lblNral4_Click(int Index) { clickNumeroTableroN(4, Index); }
-void FrmQuelvar::lblNral5_Click(int Index) { clickNumeroTableroN(5, Index); }
-void FrmQuelvar::lblEstrella_Click(int Index) { clickEstrellaTablero1(Index); }
-void FrmQuelvar::lblEstrella2_Click(int Index) { clickEstrellaTableroN(2, Index); }
-void FrmQuelvar::lblEstrella3_Click(int Index) { clickEstrellaTableroN(3, Index); }
-void FrmQuelvar::lblEstrella4_Click(int Index) { clickEstrellaTableroN(4, Index); }
-void FrmQuelvar::lblEstrella5_Click(int Index) { clickEstrellaTableroN(5, Index); }
-
-void FrmQuelvar::clickNumero(int n, int index) {
+void Seleccion::clickNumero(int n, int index) {
     if (index < 1 || index > NumerosPorTablero || n < 1 || n > Apuestas) return;
     if (n == 1)
         clickNumeroTablero1(index);
@@ -24,7 +13,7 @@ void FrmQuelvar::clickNumero(int n, int index) {
         clickNumeroTableroN(n, index);
 }
 
-void FrmQuelvar::clickEstrella(int n, int index) {
+void Seleccion::clickEstrella(int n, int index) {
     if (index < 1 || index > EstrellasPorTablero || n < 1 || n > Apuestas) return;
     if (n == 1)
         clickEstrellaTablero1(index);
@@ -33,22 +22,6 @@ void FrmQuelvar::clickEstrella(int n, int index) {
 }
 
 namespace {
-template <typename Fila> bool algunoLibre(const Fila& fila, int hasta) {
-    for (int s = 1; s <= hasta; ++s)
-        if (fila[s].isFree()) return true;
-    return false;
-}
-
-// Puts the caption into the first free slot of [1, hasta].
-void ocuparPrimeroLibre(Slot* fila, int hasta, const std::string& caption) {
-    for (int s = 1; s <= hasta; ++s) {
-        if (fila[s].isFree()) {
-            fila[s] = caption;
-            return;
-        }
-    }
-}
-
 // Walks the slots as the limit checks do: each taken slot says "no room",
 // the first free one says "room" and ends the walk.
 template <typename Fila> void hayLugar(const Fila& fila, int hasta, bool& lugar) {
@@ -63,120 +36,120 @@ template <typename Fila> void hayLugar(const Fila& fila, int hasta, bool& lugar)
 }
 } // namespace
 
-bool FrmQuelvar::preguntarModoManual() {
-    if (!mnuApAleatoria.Checked) return false;
+bool Seleccion::preguntarModoManual() {
+    if (!c.mnuApAleatoria.Checked) return false;
     if (desktop.messageBox(textos::PasarAManual, MsgButtons::YesNoCancel, MsgIcon::Question, textos::Titulo) !=
         MsgAnswer::Yes)
         return false;
-    mnuApManual.Checked = true;
-    mnuApAleatoria.Checked = false;
+    c.mnuApManual.Checked = true;
+    c.mnuApAleatoria.Checked = false;
     return true;
 }
 
 // Board 1 in multiple mode needs a size before anything can be chosen.
-bool FrmQuelvar::faltaCantidad() {
-    if (!mnuApMul.Checked || m.CantidadMultiple != 0) return false;
+bool Seleccion::faltaCantidad() {
+    if (!c.mnuApMul.Checked || m.CantidadMultiple != 0) return false;
     desktop.messageBox(textos::FaltaCantidad, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
-    Timer1.habilitar(true);
+    c.Timer1.habilitar(true);
     return true;
 }
 
-void FrmQuelvar::liberarPaso9() {
-    cmdApuesta.Enabled = true;
-    liberarVentana();
+// After a click the button may draw what the click left free.
+void Seleccion::liberarTrasClic() {
+    c.cmdApuesta.Enabled = true;
+    grupos.liberarVentana();
 }
 
-void FrmQuelvar::ControlarNumeros() {
-    if (mnuApSen.Checked)
+void Seleccion::ControlarNumeros() {
+    if (c.mnuApSen.Checked)
         hayLugar(m.Numeros[m.ApuestaActual], NumerosPorApuesta, m.HayLugarNumero);
-    else if (mnuApMul.Checked)
+    else if (c.mnuApMul.Checked)
         hayLugar(m.NumerosMultiple, m.CantidadMultiple, m.HayLugarNumero);
     if (!m.HayLugarNumero)
         desktop.messageBox(textos::MaximoNumeros, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
 }
 
-void FrmQuelvar::ControlarEstrellas() {
+void Seleccion::ControlarEstrellas() {
     hayLugar(m.Estrellas[m.ApuestaActual], EstrellasPorApuesta, m.HayLugarEstrella);
     if (!m.HayLugarEstrella)
         desktop.messageBox(textos::MaximoNumeros, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
 }
 
-// Steps 6 to 8 of every click: a red cell is deselected, a white one is
+// What every click does to its cell: a red cell is deselected, a white one is
 // selected when its bet has room, any other look is left alone.
-void FrmQuelvar::alternarCelda(Celda& celda, Slot* slots, int hasta, bool& lugar, void (FrmQuelvar::*controlar)(),
-                               bool liberarPorHueco) {
+void Seleccion::alternarCelda(Celda& celda, Slot* slots, int hasta, bool& lugar, void (Seleccion::*controlar)(),
+                              bool liberarPorHueco) {
     if (celda.seleccionada()) {
         celda.aplicar(LookLibre);
         for (int s = 1; s <= hasta; ++s) {
             if (slots[s].matches(celda.Caption)) {
                 slots[s] = "";
-                if (liberarPorHueco) liberarPaso9();
+                if (liberarPorHueco) liberarTrasClic();
             }
         }
         lugar = true;
-        marcarModificado();
+        grupos.marcarModificado();
     } else if (celda.libre()) {
         (this->*controlar)();
         if (!lugar) return;
         celda.aplicar(LookSeleccionada);
-        ocuparPrimeroLibre(slots, hasta, celda.Caption);
-        marcarModificado();
+        ocuparPrimeroLibre(slots, hasta, Slot::text(celda.Caption));
+        grupos.marcarModificado();
     }
 }
 
-void FrmQuelvar::clickNumeroTablero1(int index) {
+void Seleccion::clickNumeroTablero1(int index) {
     if (m.LlenandoNumeros) return;
-    if (preguntarModoManual() && mnuApSen.Checked) liberarPaso9();
+    if (preguntarModoManual() && c.mnuApSen.Checked) liberarTrasClic();
     if (faltaCantidad()) return;
-    if (!mnuApManual.Checked) return;
-    const bool sencilla = mnuApSen.Checked;
-    Celda& celda = tablero[1].lblNral[index];
-    if (sencilla) {
+    if (!c.mnuApManual.Checked) return;
+    Celda& celda = c.tablero[1].lblNral[index];
+    if (c.mnuApSen.Checked) {
         m.ApuestaActual = 1;
-        alternarCelda(celda, m.Numeros[1].data(), NumerosPorApuesta, m.HayLugarNumero, &FrmQuelvar::ControlarNumeros,
+        alternarCelda(celda, m.Numeros[1].data(), NumerosPorApuesta, m.HayLugarNumero, &Seleccion::ControlarNumeros,
                       false);
-        liberarPaso9();
+        liberarTrasClic();
     } else {
         alternarCelda(celda, m.NumerosMultiple.data(), m.CantidadMultiple, m.HayLugarNumero,
-                      &FrmQuelvar::ControlarNumeros, true);
+                      &Seleccion::ControlarNumeros, true);
     }
 }
 
 // Boards 2 to 5 hold no part of a multiple bet: there they do nothing.
-void FrmQuelvar::clickNumeroTableroN(int n, int index) {
-    if (m.LlenandoNumeros || mnuApMul.Checked) return;
-    if (algunoLibre(m.Numeros[n - 1], NumerosPorApuesta)) return;
+void Seleccion::clickNumeroTableroN(int n, int index) {
+    if (m.LlenandoNumeros || c.mnuApMul.Checked) return;
+    if (hayLibre(m.Numeros[n - 1], NumerosPorApuesta)) return;
     preguntarModoManual();
-    if (mnuApManual.Checked) {
+    if (c.mnuApManual.Checked) {
         m.ApuestaActual = static_cast<std::uint8_t>(n);
-        alternarCelda(tablero[n].lblNral[index], m.Numeros[n].data(), NumerosPorApuesta, m.HayLugarNumero,
-                      &FrmQuelvar::ControlarNumeros, false);
+        alternarCelda(c.tablero[n].lblNral[index], m.Numeros[n].data(), NumerosPorApuesta, m.HayLugarNumero,
+                      &Seleccion::ControlarNumeros, false);
     }
-    liberarPaso9();
+    liberarTrasClic();
 }
 
-void FrmQuelvar::clickEstrellaTablero1(int index) {
+void Seleccion::clickEstrellaTablero1(int index) {
     if (m.LlenandoEstrellas) return;
     preguntarModoManual();
     if (faltaCantidad()) return;
-    if (mnuApManual.Checked) {
+    if (c.mnuApManual.Checked) {
         m.ApuestaActual = 1;
-        alternarCelda(tablero[1].lblEstrella[index], m.Estrellas[1].data(), EstrellasPorApuesta, m.HayLugarEstrella,
-                      &FrmQuelvar::ControlarEstrellas, mnuApSen.Checked);
+        alternarCelda(c.tablero[1].lblEstrella[index], m.Estrellas[1].data(), EstrellasPorApuesta, m.HayLugarEstrella,
+                      &Seleccion::ControlarEstrellas, c.mnuApSen.Checked);
     }
-    liberarPaso9();
+    liberarTrasClic();
 }
 
-void FrmQuelvar::clickEstrellaTableroN(int n, int index) {
-    if (m.LlenandoEstrellas || mnuApMul.Checked) return;
-    if (algunoLibre(m.Estrellas[n - 1], EstrellasPorApuesta)) return;
+void Seleccion::clickEstrellaTableroN(int n, int index) {
+    if (m.LlenandoEstrellas || c.mnuApMul.Checked) return;
+    if (hayLibre(m.Estrellas[n - 1], EstrellasPorApuesta)) return;
     preguntarModoManual();
-    if (mnuApManual.Checked) {
+    if (c.mnuApManual.Checked) {
         m.ApuestaActual = static_cast<std::uint8_t>(n);
-        alternarCelda(tablero[n].lblEstrella[index], m.Estrellas[n].data(), EstrellasPorApuesta, m.HayLugarEstrella,
-                      &FrmQuelvar::ControlarEstrellas, false);
+        alternarCelda(c.tablero[n].lblEstrella[index], m.Estrellas[n].data(), EstrellasPorApuesta, m.HayLugarEstrella,
+                      &Seleccion::ControlarEstrellas, false);
     }
-    liberarPaso9();
+    liberarTrasClic();
 }
 
 } // namespace quelvar

@@ -1,14 +1,11 @@
 #include "window/FrmAcercaDe.h"
 
-#include "window/Texts.h"
+#include "base/Teclas.h"
+#include "base/Textos.h"
 
 namespace quelvar {
 
-namespace {
-constexpr int TeclaEscape = 27;
-}
-
-FrmAcercaDe::FrmAcercaDe(Desktop& desk) : desktop(desk) {
+FrmAcercaDe::FrmAcercaDe(Desktop& desk, Ventana& ventana) : desktop(desk), ventana(ventana) {
     Caption = textos::TituloAcercaDe;
     Label1 = {textos::LineaNombre, textos::LineaDescripcion, textos::Version, textos::LineaDerechos};
     lblMailto = textos::ContactarAutor;
@@ -16,22 +13,22 @@ FrmAcercaDe::FrmAcercaDe(Desktop& desk) : desktop(desk) {
 }
 
 void FrmAcercaDe::lblMailto_Click() {
-    std::string address = textos::CorreoAutor;
+    std::string direccion = textos::CorreoAutor;
     // Parameters are collected as "&name=value" pieces; the first ampersand
     // becomes the question mark.
-    std::string parameters;
-    parameters += "&Subject=";
-    parameters += textos::AsuntoCorreo;
-    address = "mailto:" + address;
-    if (!parameters.empty()) parameters[0] = '?';
-    address += parameters;
-    if (!address.empty()) desktop.shellOpen("open", address);
+    std::string parametros;
+    parametros += "&Subject=";
+    parametros += textos::AsuntoCorreo;
+    direccion = "mailto:" + direccion;
+    if (!parametros.empty()) parametros[0] = '?';
+    direccion += parametros;
+    if (!direccion.empty()) desktop.shellOpen("open", direccion);
 }
 
 void FrmAcercaDe::lblVinc_Click() { desktop.shellOpen("Open", textos::PaginaWeb); }
 
 void FrmAcercaDe::Form_KeyPress(int KeyAscii) {
-    if (KeyAscii == TeclaEscape) abierto = false;
+    if (KeyAscii == TeclaEscape) ventana.cerrarDialogo(Formulario::AcercaDe);
 }
 
 } // namespace quelvar

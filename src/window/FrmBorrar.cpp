@@ -1,22 +1,19 @@
 #include "window/FrmBorrar.h"
 
-#include "window/FrmQuelvar.h"
-#include "window/Texts.h"
+#include "base/Teclas.h"
+#include "base/Textos.h"
+#include "ticket/Filas.h"
 
 namespace quelvar {
 
 namespace {
-constexpr int TeclaEscape = 27;
 constexpr int Marcada = 1;
-
-template <typename Fila> bool algunoLleno(const Fila& fila, int hasta) {
-    for (int s = 1; s <= hasta; ++s)
-        if (!fila[s].isFree()) return true;
-    return false;
 }
-} // namespace
 
-FrmBorrar::FrmBorrar(Module1& modulo, FrmQuelvar& principal) : m(modulo), frm(principal) { Form_Load(); }
+FrmBorrar::FrmBorrar(Module1& modulo, ControlesQuelvar& principal, Tableros& tableros, Ventana& ventana)
+    : m(modulo), frm(principal), tableros(tableros), ventana(ventana) {
+    Form_Load();
+}
 
 void FrmBorrar::Form_Load() {
     Caption = textos::Titulo;
@@ -25,30 +22,26 @@ void FrmBorrar::Form_Load() {
     cmdAceptar = Boton{textos::BotonAceptar, true};
     cmdCancelar = Boton{textos::BotonCancelar, true};
     ConDatos = {};
-    abierto = true;
 }
 
 void FrmBorrar::Form_Activate() {
     ConDatos = {};
     if (frm.mnuApSen.Checked) {
+        bool alguna = false;
         for (int n = 1; n <= Apuestas; ++n) {
-            ConDatos[n] =
-                algunoLleno(m.Numeros[n], NumerosPorApuesta) || algunoLleno(m.Estrellas[n], EstrellasPorApuesta);
+            ConDatos[n] = hayLleno(m.Numeros[n], NumerosPorApuesta) || hayLleno(m.Estrellas[n], EstrellasPorApuesta);
             if (ConDatos[n]) {
                 Check[n].Enabled = true;
                 Check[n].Value = Marcada;
             }
-        }
-        bool alguna = false;
-        for (int n = 1; n <= Apuestas; ++n)
             alguna = alguna || ConDatos[n];
+        }
         if (!alguna) {
             frm.mnuBorrar.Enabled = false;
             Unload();
         }
     } else if (frm.mnuApMul.Checked) {
-        ConDatos[1] =
-            algunoLleno(m.NumerosMultiple, MaximoMultiple) || algunoLleno(m.Estrellas[1], EstrellasPorApuesta);
+        ConDatos[1] = hayLleno(m.NumerosMultiple, MaximoMultiple) || hayLleno(m.Estrellas[1], EstrellasPorApuesta);
         if (ConDatos[1]) {
             Check[1].Enabled = true;
             Check[1].Value = Marcada;
@@ -56,38 +49,24 @@ void FrmBorrar::Form_Activate() {
     }
 }
 
-void FrmBorrar::BorrarApuesta1() { borrarApuesta(1); }
-void FrmBorrar::BorrarApuesta2() { borrarApuesta(2); }
-void FrmBorrar::BorrarApuesta3() { borrarApuesta(3); }
-void FrmBorrar::BorrarApuesta4() { borrarApuesta(4); }
-void FrmBorrar::BorrarApuesta5() { borrarApuesta(5); }
-
-// The free look for board n's number cells, then its star cells.
-void FrmBorrar::vaciarTablero(int n) {
-    for (int k = 1; k <= NumerosPorTablero; ++k)
-        frm.tablero[n].lblNral[k].aplicar(LookLibre);
-    for (int k = 1; k <= EstrellasPorTablero; ++k)
-        frm.tablero[n].lblEstrella[k].aplicar(LookLibre);
-}
-
 void FrmBorrar::borrarApuesta(int n) {
     for (int s = 1; s <= NumerosPorApuesta; ++s)
         m.Numeros[n][s] = "";
     for (int s = 1; s <= EstrellasPorApuesta; ++s)
         m.Estrellas[n][s] = "";
-    vaciarTablero(n);
+    tableros.vaciarTablero(n);
     ConDatos[n] = false;
 }
 
 void FrmBorrar::borrarMultiple() {
     // The unlocked star step may still be blinking over the bet.
-    frm.terminarSorteo();
+    tableros.terminarSorteo();
     for (int s = 1; s <= MaximoMultiple; ++s)
         m.NumerosMultiple[s] = "";
     for (int s = 1; s <= EstrellasPorApuesta; ++s)
         m.Estrellas[1][s] = "";
-    vaciarTablero(1);
-    frm.pararParpadeo();
+    tableros.vaciarTablero(1);
+    tableros.pararParpadeo();
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
         frm.lblApmul[k].aplicar(LookLibre);
     m.CantidadMultiple = 0;
@@ -100,7 +79,7 @@ void FrmBorrar::cmdAceptar_Click() {
         bool alguna = false;
         for (int n = 1; n <= Apuestas; ++n)
             alguna = alguna || Check[n].Value == Marcada;
-        if (alguna) frm.terminarSorteo();
+        if (alguna) tableros.terminarSorteo();
         if (Check[1].Value == Marcada) BorrarApuesta1();
         if (Check[2].Value == Marcada) BorrarApuesta2();
         if (Check[3].Value == Marcada) BorrarApuesta3();

@@ -1,24 +1,22 @@
 #pragma once
 
+#include "base/Ventana.h"
+#include "ticket/Controles.h"
 #include "ticket/Module1.h"
-#include "window/Controls.h"
+#include "ticket/Tableros.h"
 
 namespace quelvar {
-
-class FrmQuelvar;
 
 // The delete-bets dialog: one check box a bet, "Aceptar" clears the checked
 // ones.
 class FrmBorrar {
 public:
-    FrmBorrar(Module1& modulo, FrmQuelvar& principal);
+    FrmBorrar(Module1& modulo, ControlesQuelvar& principal, Tableros& tableros, Ventana& ventana);
 
     std::string Caption;
     Base1<Casilla, Apuestas> Check; // Check[1] is Check1
     Boton cmdAceptar, cmdCancelar;
     Base1<bool, Apuestas> ConDatos{};
-    // Open between Form_Load and the first handler that unloads it.
-    bool abierto = false;
 
     // Loading gives the controls their design-time state.
     void Form_Load();
@@ -27,20 +25,21 @@ public:
     void cmdCancelar_Click();
     void Form_KeyPress(int KeyAscii);
 
-    void BorrarApuesta1();
-    void BorrarApuesta2();
-    void BorrarApuesta3();
-    void BorrarApuesta4();
-    void BorrarApuesta5();
+    void BorrarApuesta1() { borrarApuesta(1); }
+    void BorrarApuesta2() { borrarApuesta(2); }
+    void BorrarApuesta3() { borrarApuesta(3); }
+    void BorrarApuesta4() { borrarApuesta(4); }
+    void BorrarApuesta5() { borrarApuesta(5); }
 
 private:
     void borrarApuesta(int n);
     void borrarMultiple();
-    void vaciarTablero(int n);
-    void Unload() { abierto = false; }
+    void Unload() { ventana.cerrarDialogo(Formulario::Borrar); }
 
     Module1& m;
-    FrmQuelvar& frm;
+    ControlesQuelvar& frm;
+    Tableros& tableros;
+    Ventana& ventana;
 };
 
 } // namespace quelvar

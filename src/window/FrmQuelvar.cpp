@@ -1,6 +1,7 @@
 #include "window/FrmQuelvar.h"
 
-#include "window/Texts.h"
+#include "base/Textos.h"
+#include "window/FrmBorrar.h"
 
 namespace quelvar {
 
@@ -9,8 +10,8 @@ constexpr int IntervaloParpadeo = 250;
 constexpr int IntervaloBarrido = 10;
 constexpr int IntervaloEstrellas = 250;
 
-ItemMenu itemMenu(const char* caption, const char* shortcut = "", bool enabled = true, bool checked = false) {
-    return ItemMenu{caption, enabled, checked, shortcut, false};
+ItemMenu itemMenu(const char* caption, const char* atajo = "", bool enabled = true, bool checked = false) {
+    return ItemMenu{caption, enabled, checked, atajo, false};
 }
 ItemMenu separador() { return ItemMenu{"", true, false, "", true}; }
 } // namespace
@@ -40,31 +41,45 @@ const std::vector<FrmQuelvar::EntradaMenu>& FrmQuelvar::arbolMenu() {
     return arbol;
 }
 
-FrmQuelvar::FrmQuelvar(Module1& modulo, Desktop& desk)
-    : mnuArchivo(itemMenu(textos::Archivo)), mnuAbrir(itemMenu(textos::AbrirApuesta, "Ctrl+A")),
-      mnuGuardar(itemMenu(textos::GuardarApuesta, "Ctrl+G", false)),
-      mnuGuardarComo(itemMenu(textos::GuardarApuestaComo, "Ctrl+C", false)),
-      mnuCerrar(itemMenu(textos::Cerrar, "Ctrl+E", false)), sep1(separador()),
-      mnuSalir(itemMenu(textos::Salir, "Ctrl+S")), mnuApuesta(itemMenu(textos::ApuestasMenu)),
-      mnuApSen(itemMenu(textos::ApuestasSencillas, "F5", true, true)),
-      mnuApMul(itemMenu(textos::ApuestaMultiple, "F6")), msep3(separador()),
-      mnuApAleatoria(itemMenu(textos::ApuestaAleatoria, "", true, true)), mnuApManual(itemMenu(textos::ApuestaManual)),
-      sep2(separador()), mnuBorrar(itemMenu(textos::BorrarApuestas, "Ctrl+X", false)),
-      mnuImprimir(itemMenu(textos::Imprimir)), mnuImpBoleto(itemMenu(textos::ImprimirBoleto, "", false)),
-      mnuAyuda(itemMenu(textos::Ayuda)),
-      mnuAcercaDe(itemMenu(textos::AcercaDe)), Timer1{IntervaloParpadeo}, Timer2{IntervaloBarrido},
-      Timer3{IntervaloBarrido}, Timer4{IntervaloEstrellas}, Timer5{IntervaloBarrido}, Timer6{IntervaloBarrido},
-      m(modulo), desktop(desk) {
-    for (int b = 1; b <= Apuestas; ++b) {
-        for (int k = 1; k <= NumerosPorTablero; ++k)
-            tablero[b].lblNral[k].Caption = std::to_string(k);
-        for (int k = 1; k <= EstrellasPorTablero; ++k)
-            tablero[b].lblEstrella[k].Caption = std::to_string(k);
-    }
-    for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
-        lblApmul[k].Caption = std::to_string(k);
-    cmdApuesta.Caption = textos::BotonSencillas;
-    Caption = textos::Titulo;
+const std::array<FrmQuelvar::EntradaTemporizador, FrmQuelvar::Temporizadores>& FrmQuelvar::temporizadores() {
+    static const std::array<EntradaTemporizador, Temporizadores> tabla = {{
+        {1, &FrmQuelvar::Timer1, &FrmQuelvar::Timer1_Timer, IntervaloParpadeo},
+        {2, &FrmQuelvar::Timer2, &FrmQuelvar::Timer2_Timer, IntervaloBarrido},
+        {3, &FrmQuelvar::Timer3, &FrmQuelvar::Timer3_Timer, IntervaloBarrido},
+        {4, &FrmQuelvar::Timer4, &FrmQuelvar::Timer4_Timer, IntervaloEstrellas},
+        {5, &FrmQuelvar::Timer5, &FrmQuelvar::Timer5_Timer, IntervaloBarrido},
+        {6, &FrmQuelvar::Timer6, &FrmQuelvar::Timer6_Timer, IntervaloBarrido},
+    }};
+    return tabla;
+}
+
+FrmQuelvar::FrmQuelvar(Module1& modulo, Desktop& desk, RelevoVentana& ventana, Azar& azar)
+    : m(modulo), desktop(desk), ventana_(ventana), grupos_(modulo, *this, ventana), tableros_(modulo, *this),
+      seleccion_(modulo, *this, grupos_, desk), lector_(modulo, *this, tableros_),
+      comandos_(modulo, *this, tableros_, lector_, desk, ventana),
+      modos_(modulo, *this, tableros_, grupos_, comandos_, desk),
+      sorteo_(modulo, *this, tableros_, grupos_, desk, azar), barra_(*this, *this) {
+    mnuArchivo = itemMenu(textos::Archivo);
+    mnuAbrir = itemMenu(textos::AbrirApuesta, "Ctrl+A");
+    mnuGuardar = itemMenu(textos::GuardarApuesta, "Ctrl+G", false);
+    mnuGuardarComo = itemMenu(textos::GuardarApuestaComo, "Ctrl+C", false);
+    mnuCerrar = itemMenu(textos::Cerrar, "Ctrl+E", false);
+    sep1 = separador();
+    mnuSalir = itemMenu(textos::Salir, "Ctrl+S");
+    mnuApuesta = itemMenu(textos::ApuestasMenu);
+    mnuApSen = itemMenu(textos::ApuestasSencillas, "F5", true, true);
+    mnuApMul = itemMenu(textos::ApuestaMultiple, "F6");
+    msep3 = separador();
+    mnuApAleatoria = itemMenu(textos::ApuestaAleatoria, "", true, true);
+    mnuApManual = itemMenu(textos::ApuestaManual);
+    sep2 = separador();
+    mnuBorrar = itemMenu(textos::BorrarApuestas, "Ctrl+X", false);
+    mnuImprimir = itemMenu(textos::Imprimir);
+    mnuImpBoleto = itemMenu(textos::ImprimirBoleto, "", false);
+    mnuAyuda = itemMenu(textos::Ayuda);
+    mnuAcercaDe = itemMenu(textos::AcercaDe);
+    for (const EntradaTemporizador& t : temporizadores())
+        this->*t.control = Temporizador{t.intervalo, false, t.numero, &ventana};
 }
 
 ItemMenu& FrmQuelvar::item(Menu id) {
@@ -99,7 +114,7 @@ void FrmQuelvar::menuClick(Menu id) {
     case Menu::mnuApManual: mnuApManual_Click(); break;
     case Menu::mnuBorrar: mnuBorrar_Click(); break;
     case Menu::mnuAcercaDe: mnuAcercaDe_Click(); break;
-    default: break; // the remaining commands arrive with their subsystems
+    default: break; // the titles, the separators and the print item run nothing
     }
 }
 
@@ -113,47 +128,16 @@ bool FrmQuelvar::Form_Load() {
     m.ApuestaActual = 1;
     m.Modificado = false;
     m.FaltanEstrellas = false;
-    liberarVentana();
+    grupos_.liberarVentana();
     Caption = std::string(textos::Titulo) + textos::SufijoInicio;
     return true;
 }
 
-void FrmQuelvar::habilitarComandos(bool on) {
-    BarraActiva = on;
-    mnuArchivo.Enabled = on;
-    mnuApuesta.Enabled = on;
-    mnuImprimir.Enabled = on;
-    mnuAyuda.Enabled = on;
+void FrmQuelvar::mnuBorrar_Click() {
+    frmBorrar_->Form_Load();
+    desktop.showModal(Formulario::Borrar);
 }
 
-void FrmQuelvar::bloquearVentana() {
-    cmdApuesta.Enabled = false;
-    habilitarComandos(false);
-}
-
-void FrmQuelvar::liberarVentana() { habilitarComandos(true); }
-
-void FrmQuelvar::habilitarMenusBoleto() {
-    mnuGuardar.Enabled = true;
-    mnuGuardarComo.Enabled = true;
-    mnuCerrar.Enabled = true;
-    mnuBorrar.Enabled = true;
-}
-
-void FrmQuelvar::marcarModificado() {
-    m.Modificado = true;
-    habilitarMenusBoleto();
-}
-
-void FrmQuelvar::pararParpadeo() {
-    Timer1.habilitar(false);
-    m.PasoParpadeo = 0;
-}
-
-bool FrmQuelvar::enfocarBoton() {
-    if (!cmdApuesta.Enabled) return false;
-    ++pedidosFoco;
-    return true;
-}
+void FrmQuelvar::mnuAcercaDe_Click() { desktop.showModal(Formulario::AcercaDe); }
 
 } // namespace quelvar

@@ -55,6 +55,33 @@ constexpr int RaisedTop = 30;
 constexpr int RaisedWidth = 735;
 constexpr int RaisedHeight = 585;
 
+// The delete-bets dialog.
+namespace borrar {
+constexpr Rect Dialogo{0, 0, 4890, 5430};
+constexpr Rect Frame1{405, 195, 4080, 4395};                 // "Borrar", in the dialog
+constexpr int MarcoLeft = 480;                               // one small frame a bet, in Frame1
+constexpr int MarcoTop[] = {0, 330, 1155, 1965, 2790, 3615}; // by bet 1..5
+constexpr int MarcoWidth = 3075;
+constexpr int MarcoHeight = 480;
+constexpr Rect Check{135, 150, 2805, 270}; // in its small frame
+constexpr Rect cmdAceptar{585, 4725, 1650, 405};
+constexpr Rect cmdCancelar{2655, 4725, 1650, 405};
+} // namespace borrar
+
+// The about box.
+namespace acercaDe {
+constexpr Rect Dialogo{0, 0, 4785, 3855};
+constexpr Rect Icono{240, 240, 720, 720};
+constexpr Rect Label1[] = {
+    {1140, 210, 3450, 390}, // the program's name
+    {1140, 630, 3450, 270}, // what it does
+    {240, 1380, 4350, 390}, // the version
+    {240, 1860, 4350, 270}, // the rights
+};
+constexpr Rect lblVinc{75, 2955, 4650, 270};
+constexpr Rect lblMailto{67, 3405, 4650, 360};
+} // namespace acercaDe
+
 constexpr Rect celdaNumero(int k) { // in its frame
     return {ColumnaNumero[(k - 1) / NumerosPorColumna], FilaNumero[(k - 1) % NumerosPorColumna], CeldaWidth,
             CeldaHeight};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Ventana.h"
+#include "draw/Azar.h"
 #include "ticket/Module1.h"
 #include "window/FrmAcercaDe.h"
 #include "window/FrmBorrar.h"
@@ -8,16 +10,18 @@
 namespace quelvar {
 
 // The program object: the shared ticket state and the one instance of each
-// window. Tests build a fresh one per case.
+// window. Tests build a fresh one per case. The window requests go to
+// whatever listens: the shell's window, or a test that records them.
 struct Programa {
     explicit Programa(Desktop& desktop)
-        : azar([&desktop] { return desktop.clockReading(); }), frmQuelvar(modulo, desktop),
-          frmBorrar(modulo, frmQuelvar), frmAcercaDe(desktop) {
-        frmQuelvar.usarAzar(azar);
+        : azar([&desktop] { return desktop.clockReading(); }), frmQuelvar(modulo, desktop, ventana, azar),
+          frmBorrar(modulo, frmQuelvar, frmQuelvar.tableros(), ventana), frmAcercaDe(desktop, ventana) {
+        if (auto* oyente = dynamic_cast<Ventana*>(&desktop)) ventana.escuchar(*oyente);
         frmQuelvar.usarBorrar(frmBorrar);
     }
 
     Module1 modulo;
+    RelevoVentana ventana;
     AzarReloj azar;
     FrmQuelvar frmQuelvar;
     FrmBorrar frmBorrar;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Formularios.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,7 +12,6 @@ namespace quelvar {
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Question };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
-enum class Formulario { Borrar, AcercaDe };
 
 // The parameters of an open or save-as dialog.
 struct FileDialog {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "base/Desktop.h"
+#include "base/Ventana.h"
+#include "betfile/Lector.h"
+#include "ticket/Controles.h"
+#include "ticket/Module1.h"
+#include "ticket/Tableros.h"
+
+#include <optional>
+#include <string>
+
+namespace quelvar {
+
+// The file commands: open, save, save as, close and exit, with the questions
+// that guard unsaved changes.
+class ComandosArchivo {
+public:
+    // Files larger than this are no ticket; they are refused unread.
+    static constexpr std::size_t TamanoMaximoArchivo = 64 * 1024;
+    static constexpr std::size_t RutaMaxima = 254;
+
+    ComandosArchivo(Module1& modulo, ControlesQuelvar& controles, Tableros& tableros, LectorApuesta& lector,
+                    Desktop& desktop, Ventana& ventana)
+        : m(modulo), c(controles), tableros(tableros), lector(lector), desktop(desktop), ventana(ventana) {}
+
+    void mnuAbrir_Click();
+    void mnuGuardar_Click();
+    void mnuGuardarComo_Click();
+    void mnuCerrar_Click();
+    void mnuSalir_Click();
+    void Form_Unload(int& Cancel);
+    // Save-as; true when the ticket was written and the window updated.
+    bool GuardarComo();
+
+    // The save question, and the save it may lead to; a failure is reported
+    // under the title of the command that ran it. True when the ticket has
+    // no unsaved changes afterwards.
+    MsgAnswer preguntarGuardar();
+    bool guardar(const char* titulo);
+
+private:
+    void informarError(int codigo, const std::string& descripcion, const char* titulo);
+    bool multipleSinCantidad();
+    std::optional<std::string> elegirArchivo(FileDialog::Mode modo, const char* titulo);
+
+    Module1& m;
+    ControlesQuelvar& c;
+    Tableros& tableros;
+    LectorApuesta& lector;
+    Desktop& desktop;
+    Ventana& ventana;
+};
+
+} // namespace quelvar
