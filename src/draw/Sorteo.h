@@ -32,9 +32,9 @@ private:
     void cortarSorteoMultiple();
     void numerosMultipleCompletos();
     void avanzarCelda();
-    bool pasoBarrido(int tablero, Temporizador& barrido, Temporizador& sorteo);
+    bool pasoBarrido(int b, Temporizador& barrido, Temporizador& sorteo);
     int sortearNuevo(const Slot* fila, int hasta, int maximo);
-    Celda* celdaNumero(int tablero, int k);
+    Celda* celdaNumero(int b, int k);
 
     Module1& m;
     ControlesQuelvar& c;

@@ -24,8 +24,8 @@ public:
     void lblEstrella4_Click(int Index) { clickEstrellaTableroN(4, Index); }
     void lblEstrella5_Click(int Index) { clickEstrellaTableroN(5, Index); }
     // By board, with any indices: those off the board do nothing.
-    void clickNumero(int tablero, int index);
-    void clickEstrella(int tablero, int index);
+    void clickNumero(int n, int index);
+    void clickEstrella(int n, int index);
 
     void ControlarNumeros();
     void ControlarEstrellas();
