@@ -27,26 +27,25 @@ public:
     void escuchar(Ventana& v) { oyentes_.push_back(&v); }
     void dejar(Ventana& v) { oyentes_.erase(std::remove(oyentes_.begin(), oyentes_.end(), &v), oyentes_.end()); }
 
+    // By index: a listener may join while a request is handed round.
     void enfocarBoton() override {
-        for (Ventana* v : copia())
-            v->enfocarBoton();
+        for (std::size_t i = 0; i < oyentes_.size(); ++i)
+            oyentes_[i]->enfocarBoton();
     }
     void cerrarVentana() override {
-        for (Ventana* v : copia())
-            v->cerrarVentana();
+        for (std::size_t i = 0; i < oyentes_.size(); ++i)
+            oyentes_[i]->cerrarVentana();
     }
     void temporizador(int numero, bool activo) override {
-        for (Ventana* v : copia())
-            v->temporizador(numero, activo);
+        for (std::size_t i = 0; i < oyentes_.size(); ++i)
+            oyentes_[i]->temporizador(numero, activo);
     }
     void cerrarDialogo(Formulario formulario) override {
-        for (Ventana* v : copia())
-            v->cerrarDialogo(formulario);
+        for (std::size_t i = 0; i < oyentes_.size(); ++i)
+            oyentes_[i]->cerrarDialogo(formulario);
     }
 
 private:
-    // A listener may come or go while a request is handed round.
-    std::vector<Ventana*> copia() const { return oyentes_; }
     std::vector<Ventana*> oyentes_;
 };
 
