@@ -15,7 +15,9 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QUrl>
 
@@ -283,12 +285,12 @@ private slots:
             const ItemMenu& it = s.f.*e.item;
             if (it.separador) continue;
             if (e.principal) {
-                QCOMPARE(w.topMenu(e.id)->title(), q(it.Caption));
+                QCOMPARE(QString(w.topMenu(e.id)->title()).remove('&'), q(it.Caption));
                 QVERIFY(w.topMenu(e.id)->isEnabled());
                 continue;
             }
             QAction* a = w.action(e.id);
-            QCOMPARE(a->text(), q(it.Caption));
+            QCOMPARE(QString(a->text()).remove('&'), q(it.Caption));
             QCOMPARE(a->isEnabled(), it.Enabled);
             QCOMPARE(a->isChecked(), it.Checked);
             QCOMPARE(a->shortcut(), QKeySequence(q(it.Shortcut)));
@@ -300,6 +302,48 @@ private slots:
         QVERIFY(!w.action(Menu::mnuImpBoleto)->isEnabled());
         QCOMPARE(w.betButton()->text(), QStringLiteral("APUESTAS SENCILLAS"));
         QVERIFY(w.betButton()->isEnabled());
+    }
+
+    // Every title and item has an Alt+letter mnemonic, none repeated within
+    // the menu bar or within a menu.
+    void everyMenuHasItsOwnMnemonic() {
+        Started s;
+        MainWindow w(s.prog);
+        auto letter = [](const QString& text) {
+            const int at = int(text.indexOf('&'));
+            return at >= 0 && at + 1 < text.size() && text.count('&') == 1 ? text[at + 1].toLower() : QChar();
+        };
+        QList<QAction*> groups = w.menuBar()->actions();
+        groups.prepend(nullptr); // the menu bar's own titles
+        for (QAction* group : groups) {
+            const QList<QAction*> items = group ? group->menu()->actions() : w.menuBar()->actions();
+            QSet<QChar> seen;
+            for (QAction* a : items) {
+                if (a->isSeparator()) continue;
+                const QChar c = letter(a->text());
+                QVERIFY2(c.isLetter(), qPrintable(a->text()));
+                QVERIFY2(!seen.contains(c), qPrintable(a->text()));
+                seen.insert(c);
+            }
+        }
+    }
+
+    // Keyboard ways in: F10 opens the first menu; Enter and Return press the
+    // focused button, as Space does.
+    void f10AndEnter() {
+        Started s;
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F10);
+        QCOMPARE(w.menuBar()->activeAction(), w.topMenu(Menu::mnuArchivo)->menuAction());
+        QTest::keyClick(w.menuBar(), Qt::Key_Escape);
+        for (auto [key, modifier] : {std::pair{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}) {
+            Started t;
+            MainWindow v(t.prog);
+            QTest::keyClick(v.betButton(), key, modifier);
+            QVERIFY(t.m.LlenandoNumeros); // the draw runs
+        }
     }
 
     void shortcutsActOnlyWhileUsable() {

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace quelvar {
 
@@ -63,12 +64,21 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
 
 MainWindow::~MainWindow() { programa_.ventana.dejar(*this); }
 
+namespace {
+// The caption as Qt shows it, the mnemonic's character underlined.
+QString withMnemonic(const std::string& caption, int at) {
+    QString text = QString::fromStdString(caption).replace('&', QStringLiteral("&&"));
+    if (at >= 0 && at < text.size()) text.insert(at, '&');
+    return text;
+}
+} // namespace
+
 void MainWindow::buildMenus() {
     QMenu* current = nullptr;
     for (const auto& e : FrmQuelvar::arbolMenu()) {
         const ItemMenu& it = form_.*e.item;
         if (e.principal) {
-            current = menuBar()->addMenu(QString::fromStdString(it.Caption));
+            current = menuBar()->addMenu(withMnemonic(it.Caption, e.tecla));
             menus_[e.id] = current;
             continue;
         }
@@ -76,7 +86,7 @@ void MainWindow::buildMenus() {
             current->addSeparator();
             continue;
         }
-        QAction* a = current->addAction(QString::fromStdString(it.Caption));
+        QAction* a = current->addAction(withMnemonic(it.Caption, e.tecla));
         if (!it.Shortcut.empty()) {
             a->setShortcut(QKeySequence(QString::fromStdString(it.Shortcut)));
             a->setShortcutContext(Qt::WindowShortcut);
@@ -85,6 +95,12 @@ void MainWindow::buildMenus() {
         connect(a, &QAction::triggered, this, [this, id] { run([this, id] { form_.menuClick(id); }); });
         actions_[id] = a;
     }
+    // F10 opens the first menu, as on other desktop programs.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        QMenu* first = menus_.at(FrmQuelvar::Menu::mnuArchivo);
+        if (first->isEnabled()) menuBar()->setActiveAction(first->menuAction());
+    });
 }
 
 void MainWindow::buildTimers() {

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -229,6 +230,14 @@ void SizeChooserView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void SizeChooserView::mouseMoveEvent(QMouseEvent* e) { updateCursor(this, hitTest(e->position()) != 0); }
+
+void BetButton::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == 0) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
 
 void BetButton::paintEvent(QPaintEvent* e) {
     QPushButton::paintEvent(e);

@@ -125,6 +125,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    // Enter and Return press the button, as Space does.
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A control that only shows a picture: the toolbar strip, the boards'

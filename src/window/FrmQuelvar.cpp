@@ -16,27 +16,29 @@ ItemMenu itemMenu(const char* caption, const char* atajo = "", bool enabled = tr
 ItemMenu separador() { return ItemMenu{"", true, false, "", true}; }
 } // namespace
 
+// Each title and item with the character of its mnemonic, none repeated
+// within a menu bar or a menu.
 const std::vector<FrmQuelvar::EntradaMenu>& FrmQuelvar::arbolMenu() {
     static const std::vector<EntradaMenu> arbol = {
-        {Menu::mnuArchivo, &FrmQuelvar::mnuArchivo, true},
-        {Menu::mnuAbrir, &FrmQuelvar::mnuAbrir, false},
-        {Menu::mnuGuardar, &FrmQuelvar::mnuGuardar, false},
-        {Menu::mnuGuardarComo, &FrmQuelvar::mnuGuardarComo, false},
-        {Menu::mnuCerrar, &FrmQuelvar::mnuCerrar, false},
+        {Menu::mnuArchivo, &FrmQuelvar::mnuArchivo, true, 0},
+        {Menu::mnuAbrir, &FrmQuelvar::mnuAbrir, false, 0},
+        {Menu::mnuGuardar, &FrmQuelvar::mnuGuardar, false, 0},
+        {Menu::mnuGuardarComo, &FrmQuelvar::mnuGuardarComo, false, 16},
+        {Menu::mnuCerrar, &FrmQuelvar::mnuCerrar, false, 1},
         {Menu::sep1, &FrmQuelvar::sep1, false},
-        {Menu::mnuSalir, &FrmQuelvar::mnuSalir, false},
-        {Menu::mnuApuesta, &FrmQuelvar::mnuApuesta, true},
-        {Menu::mnuApSen, &FrmQuelvar::mnuApSen, false},
-        {Menu::mnuApMul, &FrmQuelvar::mnuApMul, false},
+        {Menu::mnuSalir, &FrmQuelvar::mnuSalir, false, 0},
+        {Menu::mnuApuesta, &FrmQuelvar::mnuApuesta, true, 1},
+        {Menu::mnuApSen, &FrmQuelvar::mnuApSen, false, 9},
+        {Menu::mnuApMul, &FrmQuelvar::mnuApMul, false, 8},
         {Menu::msep3, &FrmQuelvar::msep3, false},
-        {Menu::mnuApAleatoria, &FrmQuelvar::mnuApAleatoria, false},
-        {Menu::mnuApManual, &FrmQuelvar::mnuApManual, false},
+        {Menu::mnuApAleatoria, &FrmQuelvar::mnuApAleatoria, false, 9},
+        {Menu::mnuApManual, &FrmQuelvar::mnuApManual, false, 10},
         {Menu::sep2, &FrmQuelvar::sep2, false},
-        {Menu::mnuBorrar, &FrmQuelvar::mnuBorrar, false},
-        {Menu::mnuImprimir, &FrmQuelvar::mnuImprimir, true},
-        {Menu::mnuImpBoleto, &FrmQuelvar::mnuImpBoleto, false},
-        {Menu::mnuAyuda, &FrmQuelvar::mnuAyuda, true},
-        {Menu::mnuAcercaDe, &FrmQuelvar::mnuAcercaDe, false},
+        {Menu::mnuBorrar, &FrmQuelvar::mnuBorrar, false, 0},
+        {Menu::mnuImprimir, &FrmQuelvar::mnuImprimir, true, 0},
+        {Menu::mnuImpBoleto, &FrmQuelvar::mnuImpBoleto, false, 9},
+        {Menu::mnuAyuda, &FrmQuelvar::mnuAyuda, true, 2},
+        {Menu::mnuAcercaDe, &FrmQuelvar::mnuAcercaDe, false, 1},
     };
     return arbol;
 }

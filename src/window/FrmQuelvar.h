@@ -51,6 +51,7 @@ public:
         Menu id;
         ItemMenu ControlesQuelvar::*item;
         bool principal; // a top-level menu; the entries after it, up to the next one, are its items
+        int tecla = -1; // the character of the caption that Alt (or the open menu) reaches it by
     };
     // The menu tree in display order.
     static const std::vector<EntradaMenu>& arbolMenu();
