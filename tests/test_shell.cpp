@@ -2,6 +2,7 @@
 // reaches the widgets.
 
 #include "TestSupport.h"
+#include "VirtualClock.h"
 #include "qt/Accesible.h"
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
@@ -230,8 +231,10 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto name = [](QAccessibleInterface* i) { return i->text(QAccessible::Name); };
+        // A press returns at once; what it runs comes from the event loop.
         auto press = [](QAccessibleInterface* i) {
             i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents();
         };
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.board(2));
         QCOMPARE(board->childCount(), 59);
@@ -243,7 +246,9 @@ private slots:
         QCOMPARE(board->childAt(board->child(6)->rect().center().x(), board->child(6)->rect().center().y()),
                  board->child(6));
         QAccessibleInterface* one = QAccessible::queryAccessibleInterface(w.board(1))->child(6);
-        press(one);
+        one->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(s.f.tablero[1].lblNral[7].libre()); // queued: the bus is answered first
+        QCoreApplication::processEvents();
         QVERIFY(s.f.tablero[1].lblNral[7].seleccionada());
         QCOMPARE(name(one), QStringLiteral("Número 7, apuesta 1, seleccionado"));
         QVERIFY(one->state().checked);
@@ -260,9 +265,37 @@ private slots:
         press(sizes->child(2));
         QCOMPARE(s.m.CantidadMultiple, 8);
         QCOMPARE(name(sizes->child(2)), QStringLiteral("Cantidad 8, elegida"));
+        // A position is enabled exactly when its command would act.
+        {
+            Started fresh;
+            MainWindow v(fresh.prog);
+            QAccessibleInterface* tools = QAccessible::queryAccessibleInterface(v.toolbar());
+            QVERIFY(!tools->child(0)->state().disabled); // Abrir
+            QVERIFY(tools->child(1)->state().disabled);  // Guardar: nothing to save
+            QVERIFY(tools->child(10)->state().disabled); // Imprimir runs nothing
+        }
         s.lock();
         w.refresh();
         QVERIFY(bar->child(0)->state().disabled);
+    }
+
+    // A screen reader hears of a cell when its value joins the bet, not of
+    // every look the sweep and the star blink give it.
+    void oneDrawTellsAScreenReaderLittle() {
+        Started s;
+        MainWindow w(s.prog);
+        VirtualClock clock(s.f);
+        QSignalSpy told(w.board(1), &BoardView::accessibleChange);
+        s.f.cmdApuesta_Click();
+        w.refresh();
+        int refreshes = 1;
+        while (clock.step()) {
+            w.refresh();
+            ++refreshes;
+        }
+        QVERIFY(refreshes > 250);                   // every sweep tick was shown
+        QCOMPARE(dumpCells(s.f).count(' ') + 1, 7); // five numbers and two stars drawn
+        QCOMPARE(told.count(), 7);                  // one change a value
     }
 
     void promptAnsweredThroughTheWindow() {

@@ -83,7 +83,6 @@ constexpr const char* AccCantidad = "Cantidad ";
 constexpr const char* AccApuesta = ", apuesta ";
 constexpr const char* AccSeleccionado = ", seleccionado";
 constexpr const char* AccLibre = ", libre";
-constexpr const char* AccIluminado = ", iluminado";
 constexpr const char* AccElegida = ", elegida";
 constexpr const char* AccNoElegida = ", libre";
 constexpr const char* AccTablero = "Apuesta ";

@@ -42,14 +42,16 @@ public:
         return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
     }
     QStringList actionNames() const override { return {pressAction()}; }
+    // The press runs from the event loop: a dialog it opens must not keep
+    // the caller on the accessibility bus waiting until it closes.
     void doAction(const QString& action) override {
-        if (action == pressAction()) press();
+        if (action == pressAction()) QMetaObject::invokeMethod(widget_, press(), Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 protected:
     virtual QRect localRect() const = 0;
-    virtual void press() = 0;
+    virtual std::function<void()> press() const = 0;
     QWidget* widget_;
 };
 
@@ -58,19 +60,15 @@ public:
     CeldaTablero(BoardView* board, BoardView::Hit cell) : Elemento(board), board_(board), cell_(cell) {}
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
-        const Celda& c = celda();
-        const char* look = c.seleccionada() ? textos::AccSeleccionado
-                           : c.libre()      ? textos::AccLibre
-                                            : textos::AccIluminado;
         return utf8(cell_.kind == BoardView::Hit::Number ? textos::AccNumero : textos::AccEstrella) +
-               QString::fromStdString(c.Caption) + utf8(textos::AccApuesta) + QString::number(board_->tablero()) +
-               utf8(look);
+               QString::fromStdString(celda().Caption) + utf8(textos::AccApuesta) + QString::number(board_->tablero()) +
+               utf8(enApuesta() ? textos::AccSeleccionado : textos::AccLibre);
     }
     QAccessible::Role role() const override { return QAccessible::CheckBox; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.checkable = true;
-        s.checked = celda().seleccionada();
+        s.checked = enApuesta();
         s.focusable = false;
         return s;
     }
@@ -80,8 +78,14 @@ private:
         const FrmQuelvar::Tablero& t = board_->form().tablero[board_->tablero()];
         return cell_.kind == BoardView::Hit::Number ? t.lblNral[cell_.index] : t.lblEstrella[cell_.index];
     }
+    // The value in the bet, not the look of the moment.
+    bool enApuesta() const {
+        return board_->form().tableros().enApuesta(board_->tablero(), cell_.kind == BoardView::Hit::Star, cell_.index);
+    }
     QRect localRect() const override { return board_->cellRectPublic(cell_); }
-    void press() override { board_->press(cell_); }
+    std::function<void()> press() const override {
+        return [board = board_, cell = cell_] { board->press(cell); };
+    }
     BoardView* board_;
     BoardView::Hit cell_;
 };
@@ -91,21 +95,24 @@ public:
     CeldaTamano(SizeChooserView* sizes, int k) : Elemento(sizes), sizes_(sizes), k_(k) {}
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
-        const Celda& c = sizes_->form().lblApmul[k_];
         return utf8(textos::AccCantidad) + QString::number(k_) +
-               utf8(c.seleccionada() ? textos::AccElegida : textos::AccNoElegida);
+               utf8(elegida() ? textos::AccElegida : textos::AccNoElegida);
     }
     QAccessible::Role role() const override { return QAccessible::RadioButton; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.checkable = true;
-        s.checked = sizes_->form().lblApmul[k_].seleccionada();
+        s.checked = elegida();
         return s;
     }
 
 private:
+    // The size of the bet, not the look the blink gives the cell.
+    bool elegida() const { return sizes_->form().modulo().CantidadMultiple == k_; }
     QRect localRect() const override { return rectI(layout::celdaTamano(k_)); }
-    void press() override { sizes_->press(k_); }
+    std::function<void()> press() const override {
+        return [sizes = sizes_, k = k_] { sizes->press(k); };
+    }
     SizeChooserView* sizes_;
     int k_;
 };
@@ -119,13 +126,15 @@ public:
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.disabled = !bar_->form().BarraActiva;
+        s.disabled = !bar_->form().barraActuaria(k_); // enabled exactly when its command would act
         return s;
     }
 
 private:
     QRect localRect() const override { return bar_->positionRect(k_); }
-    void press() override { bar_->press(k_); }
+    std::function<void()> press() const override {
+        return [bar = bar_, k = k_] { bar->press(k); };
+    }
     ToolbarView* bar_;
     int k_;
 };
@@ -179,7 +188,9 @@ public:
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action == pressAction()) link_->activate();
+        if (action == pressAction())
+            QMetaObject::invokeMethod(
+                link_, [link = link_] { link->activate(); }, Qt::QueuedConnection);
     }
 
 private:

@@ -67,12 +67,15 @@ BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidg
     : QDialog(parent), form_(form), changed_(std::move(changed)) {
     namespace geo = layout::borrar;
     setFixedSize(rectI(geo::Dialogo).size());
+    // The caption only names the program; a screen reader also says what this is.
+    setAccessibleDescription(QString::fromUtf8(textos::BorrarApuestas));
     auto* frame = new QGroupBox(QString::fromUtf8(textos::MarcoBorrar), this);
     frame->setGeometry(rectI(geo::Frame1));
     colour(frame, AzulTexto);
     for (int n = 1; n <= Apuestas; ++n) {
         auto* small = new QGroupBox(frame);
         small->setGeometry(rectI({geo::MarcoLeft, geo::MarcoTop[n], geo::MarcoWidth, geo::MarcoHeight}));
+        small->setAccessibleName(QString::fromUtf8(textos::CasillaApuesta) + QString::number(n));
         boxes_[n] = new QCheckBox(small);
         boxes_[n]->setGeometry(rectI(geo::Check));
         boxes_[n]->setFont(artwork::cellFont());
@@ -150,6 +153,7 @@ AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(par
     namespace geo = layout::acercaDe;
     setFixedSize(rectI(geo::Dialogo).size());
     setWindowTitle(QString::fromStdString(form_.Caption));
+    setAccessibleDescription(QString::fromStdString(form_.Caption));
 
     auto* icon = new IconLabel(this);
     icon->setGeometry(rectI(geo::Icono));

@@ -65,6 +65,7 @@ void updateCursor(QWidget* w, bool overCell) {
 } // namespace
 
 BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(parent), form_(form), tablero_(tablero) {
+    connect(this, &BoardView::accessibleChange, this, [this](int child) { tellChanged(this, child); });
     using namespace layout;
     const int bottom = FilaEstrella[2] + CeldaHeight;
     setGeometry(QRect(pxi(FrameLeft[tablero]), pxi(FrameTop), pxi(FrameWidth), pxi(bottom - FrameTop)));
@@ -125,18 +126,31 @@ QPoint BoardView::centreOf(Hit cell) const { return cellRect(cell).center().toPo
 // tick rather than the whole board.
 void BoardView::sync() {
     const FrmQuelvar::Tablero& t = form_.tablero[tablero_];
+    bool changed = false;
     for (int k = 1; k <= NumerosPorTablero; ++k) {
         if (shown_[k] == t.lblNral[k].BackColor) continue;
         shown_[k] = t.lblNral[k].BackColor;
         update(cellRect({Hit::Number, k}).toAlignedRect());
-        tellChanged(this, k - 1);
+        changed = true;
     }
     for (int k = 1; k <= EstrellasPorTablero; ++k) {
         Color& shown = shown_[NumerosPorTablero + k];
         if (shown == t.lblEstrella[k].BackColor) continue;
         shown = t.lblEstrella[k].BackColor;
         update(cellRect({Hit::Star, k}).toAlignedRect());
-        tellChanged(this, NumerosPorTablero + k - 1);
+        changed = true;
+    }
+    // A screen reader hears of a cell only when its value joins or leaves the
+    // bet, not of every look a sweep or a blink gives it. A value never comes
+    // or goes without some cell of its board changing its look.
+    if (!changed) return;
+    const Tableros& tableros = form_.tableros();
+    for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
+        const bool star = k > NumerosPorTablero;
+        const bool in = tableros.enApuesta(tablero_, star, star ? k - NumerosPorTablero : k);
+        if (in == told_[k]) continue;
+        told_[k] = in;
+        emit accessibleChange(k - 1);
     }
 }
 
@@ -188,6 +202,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
 void BoardView::mouseMoveEvent(QMouseEvent* e) { updateCursor(this, hitTest(e->position()).kind != Hit::None); }
 
 SizeChooserView::SizeChooserView(FrmQuelvar& form, QWidget* parent) : QWidget(parent), form_(form) {
+    connect(this, &SizeChooserView::accessibleChange, this, [this](int child) { tellChanged(this, child); });
     setGeometry(rectI(layout::Frame6));
     setAttribute(Qt::WA_OpaquePaintEvent); // it fills its whole rectangle
     setMouseTracking(true);
@@ -207,7 +222,12 @@ void SizeChooserView::sync() {
         if (shown_[k] == form_.lblApmul[k].BackColor) continue;
         shown_[k] = form_.lblApmul[k].BackColor;
         update(rectF(layout::celdaTamano(k)).toAlignedRect());
-        tellChanged(this, k - MinimoMultiple);
+    }
+    for (int k = MinimoMultiple; k <= MaximoMultiple; ++k) {
+        const bool chosen = form_.modulo().CantidadMultiple == k;
+        if (chosen == told_[k]) continue;
+        told_[k] = chosen;
+        emit accessibleChange(k - MinimoMultiple);
     }
 }
 

@@ -39,6 +39,8 @@ public:
 signals:
     void numberClicked(int tablero, int index);
     void starClicked(int tablero, int index);
+    // A cell's value joined or left the bet: assistive technology is told.
+    void accessibleChange(int child);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -59,6 +61,8 @@ private:
     QRegion cells_; // every cell's pixels: a repaint inside them needs no background
     Hit pressed_;
     std::array<Color, NumerosPorTablero + EstrellasPorTablero + 1> shown_{};
+    // Whether each cell's value is in the bet, as assistive technology was last told.
+    std::array<bool, NumerosPorTablero + EstrellasPorTablero + 1> told_{};
 };
 
 // The size chooser of the multiple bet: cells 6..10.
@@ -74,6 +78,7 @@ public:
 
 signals:
     void sizeClicked(int index);
+    void accessibleChange(int child);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -85,6 +90,7 @@ private:
     FrmQuelvar& form_;
     int pressed_ = 0;
     std::array<Color, MaximoMultiple + 1> shown_{};
+    std::array<bool, MaximoMultiple + 1> told_{};
 };
 
 // The toolbar strip: its flat buttons, the raised picture of the position

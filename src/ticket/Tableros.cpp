@@ -107,6 +107,20 @@ void Tableros::vaciarTablero(int b) {
         c.tablero[b].lblEstrella[k].aplicar(LookLibre);
 }
 
+bool Tableros::enApuesta(int b, bool estrella, int k) const {
+    const ControlesQuelvar::Tablero& t = c.tablero[b];
+    const std::string& caption = estrella ? t.lblEstrella[k].Caption : t.lblNral[k].Caption;
+    auto contiene = [&caption](const Slot* fila, int hasta) {
+        for (int s = 1; s <= hasta; ++s)
+            if (fila[s].matches(caption)) return true;
+        return false;
+    };
+    if (c.mnuApMul.Checked && b != 1) return false;
+    if (estrella) return contiene(m.Estrellas[b].data(), EstrellasPorApuesta);
+    if (c.mnuApMul.Checked) return contiene(m.NumerosMultiple.data(), MaximoMultiple);
+    return contiene(m.Numeros[b].data(), NumerosPorApuesta);
+}
+
 void Tableros::pararParpadeo() {
     c.Timer1.habilitar(false);
     m.PasoParpadeo = 0;

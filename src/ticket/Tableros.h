@@ -40,6 +40,11 @@ public:
     // the ticket, so that no later tick inverts the new looks.
     void pararParpadeo();
 
+    // Whether the number (or star) of cell k of board b is in its bet: what
+    // a screen reader is told, whatever look a sweep or a blink gives the
+    // cell meanwhile. Boards 2 to 5 hold nothing of a multiple bet.
+    bool enApuesta(int b, bool estrella, int k) const;
+
 private:
     void cargarApuesta(int n);
 

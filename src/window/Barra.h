@@ -17,6 +17,8 @@ public:
     void Form_MouseMove(int Button, int Shift, float X, float Y);
     // The toolbar position under a point, X in twips: 0 left of the first.
     static int posicionBarra(float X);
+    // Whether a click on position k would run its command now.
+    bool actuaria(int k) const;
 
 private:
     ControlesQuelvar& c;

@@ -84,6 +84,7 @@ public:
     // Where the window's requests go: the shell listens, and so may a test.
     RelevoVentana& ventana() { return ventana_; }
     Tableros& tableros() { return tableros_; }
+    const Tableros& tableros() const { return tableros_; }
     void usarBorrar(FrmBorrar& borrar) { frmBorrar_ = &borrar; }
     void usarAzar(Azar& azar) { sorteo_.usarAzar(azar); }
 
@@ -132,6 +133,8 @@ public:
     void pTools_Click() { barra_.pTools_Click(); }
     void Form_MouseMove(int Button, int Shift, float X, float Y) { barra_.Form_MouseMove(Button, Shift, X, Y); }
     static int posicionBarra(float X) { return Barra::posicionBarra(X); }
+    bool barraActuaria(int k) const { return barra_.actuaria(k); }
+    const Module1& modulo() const { return m; }
     void mnuBorrar_Click();
     void mnuAcercaDe_Click();
 
