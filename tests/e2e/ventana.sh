@@ -86,6 +86,16 @@ shot
 expect_eq "$(number_colour 1 30)" ffffff "cell 30 pressed again"
 pass "cells named and pressed through the accessibility bus"
 
+# A press through the bus that opens a dialog returns while the dialog is up:
+# the screen reader must not wait for the user to close it. A press that
+# blocked would return only after the dialog closed, never within the bound.
+timeout 10 /usr/bin/python3 "$(dirname "$0")/a11y_press.py" "Acerca de" || fail "the press waited for its dialog"
+wait_window "^Acerca de Quelvar$" "$FIRST" >/dev/null || fail "no about box"
+settle
+xdotool key Escape
+wait_gone "^Acerca de Quelvar$" || fail "about box did not close"
+pass "a press through the bus returns while its dialog is up"
+
 # Deselecting gives the white look back.
 click_number 1 12
 sleep 0.3
