@@ -129,20 +129,21 @@ void BoardView::sync() {
     bool changed = false;
     for (int k = 1; k <= NumerosPorTablero; ++k) {
         if (shown_[k] == t.lblNral[k].BackColor) continue;
+        changed = changed || shown_[k] == Rojo || t.lblNral[k].BackColor == Rojo;
         shown_[k] = t.lblNral[k].BackColor;
         update(cellRect({Hit::Number, k}).toAlignedRect());
-        changed = true;
     }
     for (int k = 1; k <= EstrellasPorTablero; ++k) {
         Color& shown = shown_[NumerosPorTablero + k];
         if (shown == t.lblEstrella[k].BackColor) continue;
+        changed = changed || shown == Rojo || t.lblEstrella[k].BackColor == Rojo;
         shown = t.lblEstrella[k].BackColor;
         update(cellRect({Hit::Star, k}).toAlignedRect());
-        changed = true;
     }
     // A screen reader hears of a cell only when its value joins or leaves the
     // bet, not of every look a sweep or a blink gives it. A value never comes
-    // or goes without some cell of its board changing its look.
+    // or goes without some cell of its board turning red or losing its red,
+    // so the sweep's lit cells cost nothing here.
     if (!changed) return;
     const Tableros& tableros = form_.tableros();
     for (int k = 1; k <= NumerosPorTablero + EstrellasPorTablero; ++k) {
