@@ -379,6 +379,146 @@ private slots:
         }
     }
 
+    // The keyboard's way over a board, from the button by Tab: the arrows
+    // follow the picture, down from the numbers into the stars and back.
+    void arrowsMoveTheFocusCell_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        using H = BoardView::Hit;
+        QTest::newRow("first cell") << QList<int>{} << int(H::Number) << 1;
+        QTest::newRow("down, right") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right} << int(H::Number) << 12;
+        QTest::newRow("edges hold") << QList<int>{Qt::Key_Up, Qt::Key_Left} << int(H::Number) << 1;
+        QTest::newRow("foot of 1..9 to star 1") << QList<int>(9, Qt::Key_Down) << int(H::Star) << 1;
+        QTest::newRow("50 to star 7") << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,    Qt::Key_Up,
+                                                    Qt::Key_Up,  Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}
+                                      << int(H::Star) << 7;
+        QTest::newRow("star 7 up to 45") << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}
+                                         << int(H::Number) << 45;
+        QTest::newRow("star 4 up to 27") << QList<int>{Qt::Key_End, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}
+                                         << int(H::Number) << 27;
+        QTest::newRow("right stops short of 46..50")
+            << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right} << int(H::Number) << 45;
+        QTest::newRow("stars' edges hold") << QList<int>{Qt::Key_End, Qt::Key_Down, Qt::Key_Right} << int(H::Star) << 9;
+        QTest::newRow("home") << QList<int>{Qt::Key_End, Qt::Key_Home} << int(H::Number) << 1;
+    }
+    void arrowsMoveTheFocusCell() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        Started s;
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), w.betButton());
+        QTest::keyClick(&w, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.board(1));
+        for (int key : keys)
+            QTest::keyClick(w.board(1), Qt::Key(key), index % 2 ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(int(w.board(1)->focusCell().kind), kind);
+        QCOMPARE(w.board(1)->focusCell().index, index);
+    }
+
+    // Tab goes round the button, the five boards and the size chooser; a
+    // click leaves the keyboard where it was, and a button that turns
+    // disabled hands it to no board.
+    void theKeyboardGoesRound() {
+        Started s;
+        s.manual();
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget* order[] = {w.board(1), w.board(2), w.board(3), w.board(4), w.board(5), w.sizeChooser(), w.betButton()};
+        for (QWidget* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(w.betButton(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.sizeChooser());
+        QTest::keyClick(w.sizeChooser(), Qt::Key_Tab);
+        QTest::mouseClick(w.board(1), Qt::LeftButton, {}, w.board(1)->centreOf({BoardView::Hit::Number, 7}));
+        QVERIFY(s.f.tablero[1].lblNral[7].seleccionada());
+        QCOMPARE(QApplication::focusWidget(), w.betButton());
+        s.lock(); // as a draw disables the button
+        w.refresh();
+        QVERIFY(!w.betButton()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), &w);
+        w.activateWindow(); // activated again: still no board
+        QCOMPARE(QApplication::focusWidget(), &w);
+    }
+
+    // Space or Enter on the focus cell runs what a click on it runs, held
+    // down or not; the focus shows as a frame outside the cell only.
+    void aKeyIsAClickAndTheFrameLiesOutsideTheCell() {
+        Started s;
+        s.manual();
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        BoardView* board = w.board(1);
+        QWidget* boards = board->parentWidget();
+        const QImage before = boards->grab().toImage();
+        QTest::keyClick(&w, Qt::Key_Tab);
+        QTest::keyClick(board, Qt::Key_Space);
+        QVERIFY(s.f.tablero[1].lblNral[1].seleccionada());
+        QVERIFY(s.m.Modificado);
+        QTest::keyClick(board, Qt::Key_Return);
+        QVERIFY(s.f.tablero[1].lblNral[1].libre());
+        QTest::keyPress(board, Qt::Key_Enter, Qt::KeypadModifier);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier, QString(), true);
+        QApplication::sendEvent(board, &repeat); // held down: one press
+        QTest::keyRelease(board, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(s.f.tablero[1].lblNral[1].seleccionada());
+        QTest::keyClick(board, Qt::Key_Space);
+        const QImage after = boards->grab().toImage();
+        const QRect cell = board->cellRectPublic({BoardView::Hit::Number, 1}).translated(board->pos());
+        const QRect band = cell.adjusted(-2, -2, 2, 2);
+        int framed = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x) {
+                if (before.pixel(x, y) == after.pixel(x, y)) continue;
+                QVERIFY2(band.contains(x, y) && !cell.contains(x, y),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QCOMPARE(after.pixel(x, y) & 0xFFFFFF, QRgb(0));
+                ++framed;
+            }
+        QVERIFY(framed > 2 * (cell.width() + cell.height()));
+        QTest::keyClick(board, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.betButton());
+        QCOMPARE(boards->grab().toImage(), before);
+    }
+
+    // The focus cell is the focus a screen reader follows.
+    void theFocusCellIsTheAccessibleFocus() {
+        Started s;
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QList<int> told; // each focus told: ten times the view, plus the cell
+        for (int b = 1; b <= Apuestas; ++b)
+            connect(w.board(b), &BoardView::accessibleFocus, this, [&told, b](int child) { told << 10 * b + child; });
+        connect(w.sizeChooser(), &SizeChooserView::accessibleFocus, this, [&told](int child) { told << 60 + child; });
+        QTest::keyClick(&w, Qt::Key_Tab);
+        QTest::keyClick(w.board(1), Qt::Key_Down);
+        QTest::keyClick(w.board(1), Qt::Key_Up);
+        QTest::keyClick(w.board(1), Qt::Key_Up); // no move, nothing to tell
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.board(1));
+        QCOMPARE(board->focusChild(), board->child(0));
+        QVERIFY(board->child(0)->state().focused);
+        QVERIFY(!board->child(1)->state().focused);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(w.sizeChooser(), Qt::Key_End);
+        QAccessibleInterface* sizes = QAccessible::queryAccessibleInterface(w.sizeChooser());
+        QCOMPARE(sizes->focusChild(), sizes->child(4));
+        QVERIFY(sizes->child(4)->state().focused);
+        QVERIFY(!board->child(0)->state().focused);
+        QCOMPARE(board->focusChild(), nullptr);
+        QCOMPARE(told, (QList<int>{10, 11, 10, 20, 30, 40, 50, 60, 64}));
+        QTest::keyClick(w.sizeChooser(), Qt::Key_Space);
+        QCOMPARE(int(s.m.CantidadMultipleFijada), 10); // in the simple shape a click only remembers it
+    }
+
     void shortcutsActOnlyWhileUsable() {
         Started s;
         MainWindow w(s.prog);
@@ -535,15 +675,26 @@ private slots:
             }
             QTest::mouseClick(d->mailLink(), Qt::LeftButton);
             QTest::mouseClick(d->webLink(), Qt::LeftButton);
+            // The keyboard: no link chosen at first, then the links in turn.
+            QCOMPARE(d->focusWidget(), d);
+            QTest::keyClick(d, Qt::Key_Tab);
+            QCOMPARE(d->focusWidget(), d->webLink());
+            QTest::keyClick(d->webLink(), Qt::Key_Tab);
+            QCOMPARE(d->focusWidget(), d->mailLink());
+            QTest::keyClick(d->mailLink(), Qt::Key_Space);
+            QTest::keyClick(d->mailLink(), Qt::Key_Backtab);
+            QTest::keyClick(d->webLink(), Qt::Key_Return);
             QTest::keyClick(d, Qt::Key_A);
             QVERIFY(d->isVisible());
             QTest::keyClick(d, Qt::Key_Escape);
         });
         w.action(Menu::mnuAcercaDe)->trigger();
         QTRY_VERIFY(!w.acercaDeDialog()->isVisible());
-        QCOMPARE(s.desk.opened.size(), std::size_t(2));
+        QCOMPARE(s.desk.opened.size(), std::size_t(4));
         QCOMPARE(q(s.desk.opened[0].second), QStringLiteral("mailto:autor@quelvar.example.org?Subject=Quelvar"));
         QCOMPARE(q(s.desk.opened[1].second), QStringLiteral("https://quelvar.example.org/"));
+        QCOMPARE(s.desk.opened[2], s.desk.opened[0]);
+        QCOMPARE(s.desk.opened[3], s.desk.opened[1]);
     }
 
     void toolbarHoverIsPainted() {

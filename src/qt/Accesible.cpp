@@ -69,7 +69,10 @@ public:
         QAccessible::State s;
         s.checkable = true;
         s.checked = enApuesta();
-        s.focusable = false;
+        // The keyboard's focus cell is the focus assistive technology sees.
+        s.focusable = true;
+        s.focused =
+            board_->hasFocus() && board_->focusCell().kind == cell_.kind && board_->focusCell().index == cell_.index;
         return s;
     }
 
@@ -103,13 +106,15 @@ public:
         QAccessible::State s;
         s.checkable = true;
         s.checked = elegida();
+        s.focusable = true;
+        s.focused = sizes_->hasFocus() && sizes_->focusCell() == k_;
         return s;
     }
 
 private:
     // The size of the bet, not the look the blink gives the cell.
     bool elegida() const { return sizes_->form().modulo().CantidadMultiple == k_; }
-    QRect localRect() const override { return rectI(layout::celdaTamano(k_)); }
+    QRect localRect() const override { return sizes_->cellRect(k_).toAlignedRect(); }
     std::function<void()> press() const override {
         return [sizes = sizes_, k = k_] { sizes->press(k); };
     }
@@ -142,9 +147,12 @@ private:
 // A painted widget with its elements as children, made when first asked for.
 class Contenedor : public QAccessibleWidget {
 public:
+    // focus gives the child with the keyboard focus, or -1.
     template <typename Make>
-    Contenedor(QWidget* w, QAccessible::Role role, QString name, int count, Make make)
-        : QAccessibleWidget(w, role), name_(std::move(name)), ids_(std::size_t(count), 0) {
+    Contenedor(
+        QWidget* w, QAccessible::Role role, QString name, int count, Make make,
+        std::function<int()> focus = [] { return -1; })
+        : QAccessibleWidget(w, role), name_(std::move(name)), ids_(std::size_t(count), 0), focus_(std::move(focus)) {
         make_ = [this, make](int i) { return make(i); };
     }
     ~Contenedor() override {
@@ -171,10 +179,12 @@ public:
             if (QAccessibleInterface* c = child(i); c->rect().contains(x, y)) return c;
         return nullptr;
     }
+    QAccessibleInterface* focusChild() const override { return widget()->hasFocus() ? child(focus_()) : nullptr; }
 
 private:
     QString name_;
     mutable std::vector<QAccessible::Id> ids_;
+    std::function<int()> focus_;
     std::function<QAccessibleInterface*(int)> make_;
 };
 
@@ -200,17 +210,22 @@ private:
 QAccessibleInterface* fabrica(const QString&, QObject* object) {
     using Hit = BoardView::Hit;
     if (auto* board = qobject_cast<BoardView*>(object))
-        return new Contenedor(board, QAccessible::Grouping,
-                              utf8(textos::AccTablero) + QString::number(board->tablero()),
-                              NumerosPorTablero + EstrellasPorTablero, [board](int i) -> QAccessibleInterface* {
-                                  return i < NumerosPorTablero
-                                             ? new CeldaTablero(board, {Hit::Number, i + 1})
+        return new Contenedor(
+            board, QAccessible::Grouping, utf8(textos::AccTablero) + QString::number(board->tablero()),
+            NumerosPorTablero + EstrellasPorTablero,
+            [board](int i) -> QAccessibleInterface* {
+                return i < NumerosPorTablero ? new CeldaTablero(board, {Hit::Number, i + 1})
                                              : new CeldaTablero(board, {Hit::Star, i - NumerosPorTablero + 1});
-                              });
+            },
+            [board] {
+                const Hit f = board->focusCell();
+                return f.kind == Hit::Star ? NumerosPorTablero + f.index - 1 : f.index - 1;
+            });
     if (auto* sizes = qobject_cast<SizeChooserView*>(object))
         return new Contenedor(
             sizes, QAccessible::Grouping, utf8(textos::AccCantidades), MaximoMultiple - MinimoMultiple + 1,
-            [sizes](int i) -> QAccessibleInterface* { return new CeldaTamano(sizes, MinimoMultiple + i); });
+            [sizes](int i) -> QAccessibleInterface* { return new CeldaTamano(sizes, MinimoMultiple + i); },
+            [sizes] { return sizes->focusCell() - MinimoMultiple; });
     if (auto* bar = qobject_cast<ToolbarView*>(object))
         return new Contenedor(bar, QAccessible::ToolBar, utf8(textos::AccBarra), layout::BarraBotones,
                               [bar](int i) -> QAccessibleInterface* { return new PosicionBarra(bar, i + 1); });

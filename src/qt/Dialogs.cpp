@@ -50,6 +50,27 @@ protected:
 };
 } // namespace
 
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setFocusPolicy(Qt::TabFocus); }
+
+void ClickLabel::keyPressEvent(QKeyEvent* e) {
+    const bool press = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (press && (e->modifiers() & ~Qt::KeypadModifier) == 0) {
+        if (!e->isAutoRepeat()) activate();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+// With the keyboard's focus, a thin frame in the link's colour around its text.
+void ClickLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QRect text = QFontMetrics(font()).boundingRect(rect(), int(alignment()), this->text());
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawRect(text.adjusted(-3, -1, 2, 0).intersected(rect().adjusted(0, 0, -1, -1)));
+}
+
 // Only the left button opens a link, as with the cells and the toolbar.
 void ClickLabel::mousePressEvent(QMouseEvent* e) {
     QLabel::mousePressEvent(e);
@@ -189,10 +210,13 @@ AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(par
     mail_ = makeLink(form_.lblMailto, rectI(geo::lblMailto));
     connect(web_, &ClickLabel::clicked, this, [this] { form_.lblVinc_Click(); });
     connect(mail_, &ClickLabel::clicked, this, [this] { form_.lblMailto_Click(); });
+    setTabOrder(web_, mail_);
 }
 
 void AcercaDeDialog::open_() {
     closeRequested_ = false;
+    // The box opens with no link chosen: the first Tab chooses one.
+    setFocus(Qt::OtherFocusReason);
     exec();
 }
 

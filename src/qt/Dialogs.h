@@ -14,11 +14,12 @@ class QPushButton;
 
 namespace quelvar {
 
-// A label that reports clicks, for the about box's links.
+// A label that reports clicks, for the about box's links. Tab reaches it;
+// Space or Enter then runs what a click runs.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    ClickLabel(const QString& text, QWidget* parent);
     // What a left click runs.
     void activate() { emit clicked(); }
 signals:
@@ -27,6 +28,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     bool pressed_ = false;

@@ -54,6 +54,15 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
     client->setMouseTracking(true);
     client->installEventFilter(this);
 
+    // The keyboard goes round from the button over the boards and the size
+    // chooser; the button has it first.
+    setTabOrder(cmdApuesta_, boards_[1]);
+    for (int b = 1; b < Apuestas; ++b)
+        setTabOrder(boards_[b], boards_[b + 1]);
+    setTabOrder(boards_[Apuestas], sizes_);
+    setTabOrder(sizes_, cmdApuesta_);
+    cmdApuesta_->setFocus(Qt::OtherFocusReason);
+
     buildMenus();
     buildTimers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -167,6 +176,11 @@ void MainWindow::refresh() {
     }
     if (shownButtonEnabled_ != form_.cmdApuesta.Enabled) {
         shownButtonEnabled_ = form_.cmdApuesta.Enabled;
+        // A disabled button hands the focus to the window itself, not on to
+        // a board, even when the window is activated again meanwhile: keys
+        // wait, as they always have, until the program gives the button its
+        // focus back.
+        if (!form_.cmdApuesta.Enabled && focusWidget() == cmdApuesta_) setFocus(Qt::OtherFocusReason);
         cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
     }
     if (focusRequested_) {

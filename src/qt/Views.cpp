@@ -2,6 +2,7 @@
 
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
+#include "window/Navegacion.h"
 
 #include <QAccessible>
 #include <QFontMetricsF>
@@ -13,6 +14,7 @@
 #include <QStyleOption>
 
 #include <cmath>
+#include <optional>
 
 namespace quelvar {
 
@@ -55,6 +57,50 @@ void tellChanged(QWidget* w, int child) {
     QAccessible::updateAccessibility(&state);
 }
 
+// The keyboard's focus frame: a dark band just outside the cell, two pixels
+// wide, so that the cell's own pixels keep the colours that say its look.
+constexpr int GrosorFoco = 2;
+constexpr QRgb ColorFoco = 0x000000;
+
+// The one focus frame over the boards, a widget of its own above them: a
+// board keeps its size and its pixels, and a frame around a cell at a
+// board's edge stays whole.
+FocusFrame* focusFrame(QWidget* view) {
+    QWidget* boards = view->parentWidget();
+    auto* frame = boards->findChild<FocusFrame*>(QString(), Qt::FindDirectChildrenOnly);
+    return frame ? frame : new FocusFrame(boards);
+}
+
+// The arrows, Home and End, on the main keys or the keypad.
+std::optional<navegacion::Direccion> direction(const QKeyEvent* e) {
+    using navegacion::Direccion;
+    if (e->modifiers() & ~Qt::KeypadModifier) return std::nullopt;
+    switch (e->key()) {
+    case Qt::Key_Up: return Direccion::Arriba;
+    case Qt::Key_Down: return Direccion::Abajo;
+    case Qt::Key_Left: return Direccion::Izquierda;
+    case Qt::Key_Right: return Direccion::Derecha;
+    case Qt::Key_Home: return Direccion::Inicio;
+    case Qt::Key_End: return Direccion::Fin;
+    default: return std::nullopt;
+    }
+}
+
+// Space, Return or Enter: a press of the focus cell. Held down, it presses
+// once, as a mouse button does.
+bool isPress(const QKeyEvent* e) {
+    const bool key = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    return key && (e->modifiers() & ~Qt::KeypadModifier) == 0;
+}
+
+// Assistive technology follows the focus cell as it moves.
+void tellFocus(QWidget* w, int child) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent focus(w, QAccessible::Focus);
+    focus.setChild(child);
+    QAccessible::updateAccessibility(&focus);
+}
+
 void updateCursor(QWidget* w, bool overCell) {
     if (overCell)
         w->setCursor(artwork::cursorMas());
@@ -66,10 +112,13 @@ void updateCursor(QWidget* w, bool overCell) {
 
 BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(parent), form_(form), tablero_(tablero) {
     connect(this, &BoardView::accessibleChange, this, [this](int child) { tellChanged(this, child); });
+    connect(this, &BoardView::accessibleFocus, this, [this](int child) { tellFocus(this, child); });
     using namespace layout;
     const int bottom = FilaEstrella[2] + CeldaHeight;
     setGeometry(QRect(pxi(FrameLeft[tablero]), pxi(FrameTop), pxi(FrameWidth), pxi(bottom - FrameTop)));
     setMouseTracking(true);
+    // Tab brings the keyboard here; a click leaves it where it is.
+    setFocusPolicy(Qt::TabFocus);
     setFont(artwork::cellFont());
     // Every pixel is painted here, the background under the board too: a
     // cell that changes repaints only itself, not the artwork behind it.
@@ -102,9 +151,18 @@ const BoardView::Captions& BoardView::captions() {
     return laidOut;
 }
 
-QRectF BoardView::cellRect(Hit cell) const {
-    return rects_[cell.kind == Hit::Star ? NumerosPorTablero + cell.index : cell.index];
+namespace {
+// A board's cells counted as navigation counts them: numbers, then stars.
+int celdaDe(BoardView::Hit cell) {
+    return cell.kind == BoardView::Hit::Star ? NumerosPorTablero + cell.index : cell.index;
 }
+BoardView::Hit hitDe(int celda) {
+    if (celda > NumerosPorTablero) return {BoardView::Hit::Star, celda - NumerosPorTablero};
+    return {BoardView::Hit::Number, celda};
+}
+} // namespace
+
+QRectF BoardView::cellRect(Hit cell) const { return rects_[celdaDe(cell)]; }
 
 BoardView::Hit BoardView::hitTest(QPointF pos) const {
     for (int k = 1; k <= NumerosPorTablero; ++k)
@@ -182,6 +240,33 @@ void BoardView::paintEvent(QPaintEvent* e) {
     }
 }
 
+void BoardView::keyPressEvent(QKeyEvent* e) {
+    if (const auto d = direction(e)) {
+        moveFocus(hitDe(navegacion::vecina(celdaDe(focus_), *d)));
+    } else if (isPress(e)) {
+        if (!e->isAutoRepeat()) press(focus_);
+    } else {
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void BoardView::moveFocus(Hit cell) {
+    if (cell.kind == focus_.kind && cell.index == focus_.index) return;
+    focus_ = cell;
+    if (!hasFocus()) return;
+    focusFrame(this)->around(this, cellRect(focus_));
+    emit accessibleFocus(celdaDe(focus_) - 1);
+}
+
+// Only the frame around the focus cell shows the focus: the board itself
+// looks the same with it or without it.
+void BoardView::focusInEvent(QFocusEvent*) {
+    focusFrame(this)->around(this, cellRect(focus_));
+    emit accessibleFocus(celdaDe(focus_) - 1);
+}
+
+void BoardView::focusOutEvent(QFocusEvent*) { focusFrame(this)->leave(this); }
+
 // A click is a press and a release on the same cell, as with a label.
 void BoardView::mousePressEvent(QMouseEvent* e) {
     pressed_ = e->button() == Qt::LeftButton ? hitTest(e->position()) : Hit{};
@@ -204,25 +289,29 @@ void BoardView::mouseMoveEvent(QMouseEvent* e) { updateCursor(this, hitTest(e->p
 
 SizeChooserView::SizeChooserView(FrmQuelvar& form, QWidget* parent) : QWidget(parent), form_(form) {
     connect(this, &SizeChooserView::accessibleChange, this, [this](int child) { tellChanged(this, child); });
+    connect(this, &SizeChooserView::accessibleFocus, this, [this](int child) { tellFocus(this, child); });
     setGeometry(rectI(layout::Frame6));
     setAttribute(Qt::WA_OpaquePaintEvent); // it fills its whole rectangle
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
     setFont(artwork::cellFont());
 }
 
+QRectF SizeChooserView::cellRect(int k) const { return rectF(layout::celdaTamano(k)); }
+
 int SizeChooserView::hitTest(QPointF pos) const {
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
-        if (inside(rectF(layout::celdaTamano(k)), pos)) return k;
+        if (inside(cellRect(k), pos)) return k;
     return 0;
 }
 
-QPoint SizeChooserView::centreOf(int k) const { return rectF(layout::celdaTamano(k)).center().toPoint(); }
+QPoint SizeChooserView::centreOf(int k) const { return cellRect(k).center().toPoint(); }
 
 void SizeChooserView::sync() {
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k) {
         if (shown_[k] == form_.lblApmul[k].BackColor) continue;
         shown_[k] = form_.lblApmul[k].BackColor;
-        update(rectF(layout::celdaTamano(k)).toAlignedRect());
+        update(cellRect(k).toAlignedRect());
     }
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k) {
         const bool chosen = form_.modulo().CantidadMultiple == k;
@@ -236,7 +325,60 @@ void SizeChooserView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
-        paintCell(p, rectF(layout::celdaTamano(k)), form_.lblApmul[k]);
+        paintCell(p, cellRect(k), form_.lblApmul[k]);
+}
+
+void SizeChooserView::keyPressEvent(QKeyEvent* e) {
+    if (const auto d = direction(e)) {
+        moveFocus(navegacion::vecinaTamano(focus_, *d));
+    } else if (isPress(e)) {
+        if (!e->isAutoRepeat()) press(focus_);
+    } else {
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void SizeChooserView::moveFocus(int k) {
+    if (k == focus_) return;
+    focus_ = k;
+    if (!hasFocus()) return;
+    focusFrame(this)->around(this, cellRect(focus_));
+    emit accessibleFocus(focus_ - MinimoMultiple);
+}
+
+void SizeChooserView::focusInEvent(QFocusEvent*) {
+    focusFrame(this)->around(this, cellRect(focus_));
+    emit accessibleFocus(focus_ - MinimoMultiple);
+}
+
+void SizeChooserView::focusOutEvent(QFocusEvent*) { focusFrame(this)->leave(this); }
+
+FocusFrame::FocusFrame(QWidget* boards) : QWidget(boards) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void FocusFrame::around(QWidget* owner, const QRectF& cell) {
+    owner_ = owner;
+    const QRect r = cell.toAlignedRect().translated(owner->pos());
+    setGeometry(r.adjusted(-GrosorFoco, -GrosorFoco, GrosorFoco, GrosorFoco));
+    raise();
+    show();
+}
+
+void FocusFrame::leave(QWidget* owner) {
+    if (owner_ == owner) hide();
+}
+
+void FocusFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect band = rect();
+    const QRect cell = band.adjusted(GrosorFoco, GrosorFoco, -GrosorFoco, -GrosorFoco);
+    p.fillRect(QRect(band.left(), band.top(), band.width(), GrosorFoco), QColor(ColorFoco));
+    p.fillRect(QRect(band.left(), cell.bottom() + 1, band.width(), GrosorFoco), QColor(ColorFoco));
+    p.fillRect(QRect(band.left(), cell.top(), GrosorFoco, cell.height()), QColor(ColorFoco));
+    p.fillRect(QRect(cell.right() + 1, cell.top(), GrosorFoco, cell.height()), QColor(ColorFoco));
 }
 
 void SizeChooserView::mousePressEvent(QMouseEvent* e) {

@@ -2,6 +2,7 @@
 
 #include "window/FrmQuelvar.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QRegion>
 #include <QStaticText>
@@ -32,6 +33,8 @@ public:
     void sync();
     // Runs what a click on the cell runs (assistive technology's press).
     void press(Hit cell);
+    // The cell that the arrow keys move and Space or Enter presses.
+    Hit focusCell() const { return focus_; }
     int tablero() const { return tablero_; }
     FrmQuelvar& form() const { return form_; }
     QRect cellRectPublic(Hit cell) const { return cellRect(cell).toAlignedRect(); }
@@ -41,18 +44,25 @@ signals:
     void starClicked(int tablero, int index);
     // A cell's value joined or left the bet: assistive technology is told.
     void accessibleChange(int child);
+    // The focus cell moved, or the board took the focus: the same.
+    void accessibleFocus(int child);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QRectF cellRect(Hit cell) const;
+    void moveFocus(Hit cell);
 
     FrmQuelvar& form_;
     int tablero_;
+    Hit focus_{Hit::Number, 1};
     // The cells' captions, numbers 1..50 then stars 1..9, and their places.
     using Captions = std::array<QStaticText, NumerosPorTablero + EstrellasPorTablero + 1>;
     static const Captions& captions();
@@ -74,20 +84,29 @@ public:
     QPoint centreOf(int k) const;
     void sync();
     void press(int k) { emit sizeClicked(k); }
+    int focusCell() const { return focus_; }
+    QRectF cellRect(int k) const;
     FrmQuelvar& form() const { return form_; }
 
 signals:
     void sizeClicked(int index);
     void accessibleChange(int child);
+    void accessibleFocus(int child);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    void moveFocus(int k);
+
     FrmQuelvar& form_;
+    int focus_ = MinimoMultiple;
     int pressed_ = 0;
     std::array<Color, MaximoMultiple + 1> shown_{};
     std::array<bool, MaximoMultiple + 1> told_{};
@@ -119,6 +138,24 @@ private:
     FrmQuelvar& form_;
     bool pressed_ = false;
     FrmQuelvar::Imagen shown_{};
+};
+
+// The frame around the cell that has the keyboard focus on a board or on
+// the size chooser. Nothing but the keyboard shows it.
+class FocusFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit FocusFrame(QWidget* boards);
+    // Around a cell of owner, given in owner's coordinates.
+    void around(QWidget* owner, const QRectF& cell);
+    // Hidden, if it stands around a cell of owner.
+    void leave(QWidget* owner);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPointer<QWidget> owner_;
 };
 
 // The command button. The program gives it the focus after a draw, where
