@@ -123,6 +123,20 @@ expect_a11y() {
 # a11y_press NAME: presses the named node through the accessibility bus.
 a11y_press() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_press.py" "$1" || fail "no node to press: $1"; }
 
+# listen_a11y SECONDS: records the accessibility events of the next seconds
+# in $E2E_DIR/events (see a11y_events.py); returns once the listener hears.
+listen_a11y() {
+    : >"$E2E_DIR/events"
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_events.py" "$1" >"$E2E_DIR/events" 2>/dev/null &
+    LISTENER=$!
+    for _ in $(seq 100); do
+        grep -q '^listening' "$E2E_DIR/events" && return 0
+        sleep 0.05
+    done
+    fail "the accessibility listener did not start"
+}
+heard_a11y() { wait "$LISTENER" || true; grep -v '^listening' "$E2E_DIR/events" || true; }
+
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 
 shot() { import -window root "$E2E_DIR/shot.png"; }

@@ -32,6 +32,7 @@ APP_PID=$LAST_PID
 win=$(wait_window "$MAIN" "$APP_PID") || fail "main window did not appear"
 find_client "$win"
 
+listen_a11y 7
 click_button
 sleep 0.3
 shot
@@ -46,6 +47,17 @@ expect_eq "$(xdotool getwindowname "$win")" "Quelvar - ''Nueva apuesta''" "capti
 expect_a11y "menu item | Guardar apuesta | enabled |" "menu item | Guardar apuesta como | enabled |" \
     "menu item | Cerrar | enabled |" "menu item | Borrar apuestas | enabled |"
 pass "one press fills bet 1"
+
+# All that draw told a screen reader: seven values joined the bet, the button
+# and the menus turned off and on, the focus went to the window and back to
+# the button; not each lit cell of the sweep.
+heard_a11y >"$E2E_DIR/draw_events"
+told=$(wc -l <"$E2E_DIR/draw_events")
+cells=$(grep -c 'apuesta 1, seleccionado' "$E2E_DIR/draw_events" || true)
+[ "$cells" -ge 7 ] || fail "the draw told only $cells cell changes: $(head -n 20 "$E2E_DIR/draw_events")"
+! grep -q '^focus: | Número' "$E2E_DIR/draw_events" || fail "a board took the focus from the disabled button"
+[ "$told" -le 48 ] || fail "one draw sent $told accessibility events: $(sort "$E2E_DIR/draw_events" | uniq -c | sort -rn | head)"
+pass "one draw sent $told accessibility events"
 
 # "Guardar apuesta" is enabled now: its shortcut opens the save-as dialog.
 focus_window
