@@ -66,6 +66,9 @@ public:
     std::vector<Box> boxes;
     std::deque<MsgAnswer> answers;
     bool otherInstance = false;
+    std::optional<std::string> startedWith; // the command line's file
+    std::vector<std::string> handedOver;    // paths given to the other instance
+    bool handOverTaken = true;
 
     void answer(MsgAnswer a) { answers.push_back(a); }
 
@@ -94,6 +97,11 @@ public:
     }
 
     bool anotherInstanceRunning() override { return otherInstance; }
+    std::optional<std::string> startFile() override { return startedWith; }
+    bool handOver(const std::string& path) override {
+        handedOver.push_back(path);
+        return handOverTaken;
+    }
 
     // File dialogs answer from their own script: a path, or nothing for Cancel.
     std::vector<FileDialog> dialogs;

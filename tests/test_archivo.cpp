@@ -161,17 +161,32 @@ private slots:
         QVERIFY(s.m.Modificado);
     }
 
+    // A file named from outside (a file manager, the command line) opens as
+    // the open command opens the path its dialog gives.
     void openAfterASavedYes() {
-        Filled s;
-        s.desk.files["/d/otra.qlv"] = "1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n";
-        s.desk.answer(MsgAnswer::Yes);
-        s.desk.choose("/d/mia.qlv");
-        s.desk.choose("/d/otra.qlv");
-        s.f.mnuAbrir_Click();
-        QCOMPARE(q(s.desk.files["/d/mia.qlv"]), q(Bet1));
-        QCOMPARE(dumpCells(s.f), QStringLiteral("1.1 1.2 1.3 1.4 1.5 1*6 1*7"));
-        QCOMPARE(q(s.f.Caption), QStringLiteral("Quelvar - ''otra''"));
-        QVERIFY(!s.m.Modificado);
+        for (bool outside : {false, true}) {
+            Filled s;
+            s.desk.files["/d/otra.qlv"] = "1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n";
+            s.desk.answer(MsgAnswer::Yes);
+            s.desk.choose("/d/mia.qlv");
+            if (outside) {
+                s.f.abrirDesdeFuera("/d/otra.qlv");
+            } else {
+                s.desk.choose("/d/otra.qlv");
+                s.f.mnuAbrir_Click();
+            }
+            QCOMPARE(s.desk.dialogs.size(), std::size_t(outside ? 1 : 2));
+            QCOMPARE(q(s.desk.files["/d/mia.qlv"]), q(Bet1));
+            QCOMPARE(dumpCells(s.f), QStringLiteral("1.1 1.2 1.3 1.4 1.5 1*6 1*7"));
+            QCOMPARE(q(s.f.Caption), QStringLiteral("Quelvar - ''otra''"));
+            QCOMPARE(q(s.m.ArchivoActual), QStringLiteral("/d/otra.qlv"));
+            QVERIFY(!s.m.Modificado);
+        }
+        Filled t; // Cancel keeps the ticket
+        t.desk.answer(MsgAnswer::Cancel);
+        t.f.abrirDesdeFuera("/d/otra.qlv");
+        QVERIFY(t.m.Modificado);
+        QVERIFY(!dumpCells(t.f).isEmpty());
     }
 
     void openFailures_data() {
@@ -183,25 +198,35 @@ private slots:
         QTest::newRow("too large") << QByteArray(64 * 1024 + 1, '1') << "Error: 7 too large" << false;
         QTest::newRow("too few lines") << QByteArray("2\r\n1\r\n") << "Error: 9 Subíndice fuera del intervalo" << true;
         QTest::newRow("count too big") << QByteArray("256\r\n") << "Error: 6 Desbordamiento" << true;
+        QTest::newRow("no such file") << QByteArray("missing") << "Error: 53 No se ha encontrado el archivo" << false;
+        QTest::newRow("path too long") << QByteArray("long")
+                                       << "Error: 52 El nombre del archivo es demasiado largo (más de 254 caracteres)"
+                                       << false;
     }
     void openFailures() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
         QFETCH(bool, cleared);
-        Filled s;
-        s.m.Modificado = false;
-        const QString cells = dumpCells(s.f);
-        s.desk.files["/d/mala.qlv"] = bytes.toStdString();
-        s.desk.choose("/d/mala.qlv");
-        s.desk.answer(MsgAnswer::Ok);
-        s.f.mnuAbrir_Click();
-        QCOMPARE(s.desk.boxes.size(), std::size_t(1));
-        QCOMPARE(q(s.desk.boxes[0].text), error);
-        QCOMPARE(q(s.desk.boxes[0].title), QStringLiteral("mnuAbrir_Click"));
-        QVERIFY(s.desk.boxes[0].icon == MsgIcon::None);
-        QCOMPARE(dumpCells(s.f), cleared ? QString() : cells);
-        QCOMPARE(q(s.f.Caption), QStringLiteral("Quelvar - ''Nueva apuesta''"));
-        QVERIFY(s.m.ArchivoActual.empty());
+        for (bool outside : {false, true}) {
+            Filled s;
+            s.m.Modificado = false;
+            const QString cells = dumpCells(s.f);
+            const std::string path = bytes == "long" ? "/d/" + std::string(250, 'x') + ".qlv" : "/d/mala.qlv";
+            if (bytes != "missing") s.desk.files[path] = bytes.toStdString();
+            if (!outside) s.desk.choose(path);
+            s.desk.answer(MsgAnswer::Ok);
+            if (outside)
+                s.f.abrirDesdeFuera(path);
+            else
+                s.f.mnuAbrir_Click();
+            QCOMPARE(s.desk.boxes.size(), std::size_t(1));
+            QCOMPARE(q(s.desk.boxes[0].text), error);
+            QCOMPARE(q(s.desk.boxes[0].title), QStringLiteral("mnuAbrir_Click"));
+            QVERIFY(s.desk.boxes[0].icon == MsgIcon::None);
+            QCOMPARE(dumpCells(s.f), cleared ? QString() : cells);
+            QCOMPARE(q(s.f.Caption), QStringLiteral("Quelvar - ''Nueva apuesta''"));
+            QVERIFY(s.m.ArchivoActual.empty());
+        }
     }
 
     void openOfANonNumberIsSilent() {

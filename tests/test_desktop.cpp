@@ -3,6 +3,7 @@
 
 #include "qt/Idioma.h"
 #include "qt/QtDesktop.h"
+#include "qt/SingleInstance.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -19,10 +20,17 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <atomic>
 #include <csignal>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace quelvar;
@@ -235,6 +243,57 @@ private slots:
         first.reset(); // as if it was killed: its hold goes with it
         QtDesktop third;
         QVERIFY(!third.anotherInstanceRunning());
+    }
+
+    // A later start hands its file to the holder, which takes it and says
+    // so; a process of another user is not heard.
+    void aFileIsHandedOverOnlyByItsOwnUser() {
+        SingleInstance first;
+        QVERIFY(!first.anotherRunning());
+        QStringList got;
+        first.setReceiver([&got](const std::string& path) { got << QString::fromStdString(path); });
+        SingleInstance second;
+        QVERIFY(second.anotherRunning());
+        std::atomic<int> taken{-1};
+        std::thread later([&] { taken = second.handOver("/d/jueves.qlv") ? 1 : 0; });
+        QTRY_VERIFY(taken != -1); // the holder answers from its event loop
+        later.join();
+        QCOMPARE(taken.load(), 1);
+        QCOMPARE(got, QStringList{QStringLiteral("/d/jueves.qlv")});
+
+        if (::getuid() != 0) QSKIP("a second user needs root");
+        const std::string name = "quelvar-" + std::to_string(::getuid());
+        int said[2];
+        QCOMPARE(::pipe2(said, O_NONBLOCK), 0);
+        const pid_t other = ::fork();
+        if (other == 0) {
+            // Another user calls this user's name straight, and tells what
+            // came back: 'n' nothing, 'y' an answer.
+            char heard = '?';
+            if (::setuid(65534) == 0) {
+                sockaddr_un address{};
+                address.sun_family = AF_UNIX;
+                std::memcpy(address.sun_path + 1, name.data(), name.size());
+                const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                const timeval wait{3, 0};
+                ::setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+                const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+                if (::connect(s, reinterpret_cast<sockaddr*>(&address), length) == 0) {
+                    ::send(s, "/d/otro.qlv", 12, MSG_NOSIGNAL); // with its ending zero
+                    char answer = 0;
+                    heard = ::recv(s, &answer, 1, 0) == 1 ? 'y' : 'n';
+                }
+            }
+            [[maybe_unused]] const auto n = ::write(said[1], &heard, 1);
+            ::_exit(0);
+        }
+        ::close(said[1]);
+        char heard = 0;
+        QTRY_VERIFY(heard != 0 || ::read(said[0], &heard, 1) == 1); // the holder hangs up from its event loop
+        ::close(said[0]);
+        QCOMPARE(heard, 'n');
+        QTest::qWait(100);
+        QCOMPARE(got.size(), 1);
     }
 
     // A name in a folder that does not exist is refused by the save dialog

@@ -31,15 +31,32 @@ private slots:
         }
     }
 
+    // A second start ends at once: with a file that the running instance
+    // takes, silently; otherwise with the message.
+    void secondInstance_data() {
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("no file") << false << true;
+        QTest::newRow("a file, taken") << true << true;
+        QTest::newRow("a file, not taken") << true << false;
+    }
     void secondInstance() {
+        QFETCH(bool, withFile);
+        QFETCH(bool, taken);
         FakeDesktop desk;
         desk.otherInstance = true;
-        desk.answer(MsgAnswer::Ok);
+        if (withFile) desk.startedWith = "/home/ana/jueves.qlv";
+        desk.handOverTaken = taken;
+        const bool message = !(withFile && taken);
+        if (message) desk.answer(MsgAnswer::Ok);
         Programa prog(desk);
         QVERIFY(!prog.frmQuelvar.Form_Load());
-        QCOMPARE(desk.boxes.size(), std::size_t(1));
-        QCOMPARE_BOX(desk.boxes[0], "Ya se esta ejecutando una instancia de Quelvar", MsgButtons::Ok,
-                     MsgIcon::Information);
+        QCOMPARE(desk.handedOver,
+                 withFile ? std::vector<std::string>{"/home/ana/jueves.qlv"} : std::vector<std::string>{});
+        QCOMPARE(desk.boxes.size(), std::size_t(message ? 1 : 0));
+        if (message)
+            QCOMPARE_BOX(desk.boxes[0], "Ya se esta ejecutando una instancia de Quelvar", MsgButtons::Ok,
+                         MsgIcon::Information);
         // Nothing else of the start-up ran.
         QCOMPARE(q(prog.frmQuelvar.Caption), QStringLiteral("Quelvar"));
         QCOMPARE(prog.modulo.ApuestaActual, 0);

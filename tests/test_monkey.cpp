@@ -115,6 +115,8 @@ public:
     }
     long writes = 0;
     bool anotherInstanceRunning() override { return false; }
+    std::optional<std::string> startFile() override { return std::nullopt; }
+    bool handOver(const std::string&) override { return false; }
     std::optional<std::string> fileDialog(const FileDialog& d) override {
         insideModal();
         std::optional<std::string> path;

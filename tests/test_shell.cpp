@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
@@ -517,6 +518,35 @@ private slots:
         QCOMPARE(told, (QList<int>{10, 11, 10, 20, 30, 40, 50, 60, 64}));
         QTest::keyClick(w.sizeChooser(), Qt::Key_Space);
         QCOMPARE(int(s.m.CantidadMultipleFijada), 10); // in the simple shape a click only remembers it
+    }
+
+    // A file from outside waits while a draw or a dialog is in the way, then
+    // opens as the open command would.
+    void aFileFromOutsideWaitsItsTurn() {
+        Started s;
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        s.desk.files["/d/uno.qlv"] = "1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n";
+        s.desk.files["/d/dos.qlv"] = "1\r\n6\r\n7\r\n8\r\n9\r\n10\r\n1\r\n2\r\n";
+        s.lock(); // a draw holds the file commands
+        w.refresh();
+        w.openFromOutside("/d/uno.qlv");
+        QTest::qWait(500);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''Nueva apuesta''"));
+        s.f.mnuArchivo.Enabled = true;
+        w.refresh();
+        QTRY_COMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''uno''"));
+        QDialog modal(&w);
+        QTimer::singleShot(50, &w, [&] { w.openFromOutside("/d/dos.qlv"); });
+        QTimer::singleShot(600, &modal, [&] {
+            QCOMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''uno''"));
+            modal.accept();
+        });
+        modal.exec();
+        QTRY_COMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''dos''"));
+        QCOMPARE(dumpCells(s.f), QStringLiteral("1.6 1.7 1.8 1.9 1.10 1*1 1*2"));
+        QVERIFY(s.desk.boxes.empty());
     }
 
     void shortcutsActOnlyWhileUsable() {

@@ -43,6 +43,11 @@ public:
 
     // True when another instance of the program is already running.
     virtual bool anotherInstanceRunning() = 0;
+    // The bet file the program was started to open, if it was given one.
+    virtual std::optional<std::string> startFile() = 0;
+    // Gives a path to the instance already running, which opens it; false
+    // when that instance did not take it.
+    virtual bool handOver(const std::string& path) = 0;
 
     // A modal file dialog: the chosen full path, or nothing when cancelled.
     virtual std::optional<std::string> fileDialog(const FileDialog& dialog) = 0;

@@ -49,11 +49,15 @@ std::optional<std::string> ComandosArchivo::elegirArchivo(FileDialog::Mode modo,
     d.initialDir = desktop.environment(textos::VariableCarpeta);
     if (modo == FileDialog::Mode::SaveAs) d.defaultSuffix = textos::Extension;
     std::optional<std::string> ruta = desktop.fileDialog(d);
-    if (ruta && utf8::length(*ruta) > RutaMaxima) {
-        informarError(errores::NombreLargo.code, errores::NombreLargo.description, titulo);
-        return std::nullopt;
-    }
+    if (ruta && !rutaAdmitida(*ruta, titulo)) return std::nullopt;
     return ruta;
+}
+
+// A path longer than a file name may be is reported and refused.
+bool ComandosArchivo::rutaAdmitida(const std::string& ruta, const char* titulo) {
+    if (utf8::length(ruta) <= RutaMaxima) return true;
+    informarError(errores::NombreLargo.code, errores::NombreLargo.description, titulo);
+    return false;
 }
 
 bool ComandosArchivo::GuardarComo() {
@@ -100,25 +104,41 @@ void ComandosArchivo::mnuGuardar_Click() { guardar("mnuGuardar_Click"); }
 
 void ComandosArchivo::mnuGuardarComo_Click() { GuardarComo(); }
 
+namespace {
+constexpr const char* TituloAbrir = "mnuAbrir_Click";
+} // namespace
+
 void ComandosArchivo::mnuAbrir_Click() {
-    constexpr const char* titulo = "mnuAbrir_Click";
-    if (m.Modificado) {
-        switch (preguntarGuardar()) {
-        case MsgAnswer::Yes:
-            // Nothing is thrown away unless it was saved.
-            if (!guardar(titulo)) return;
-            tableros.LimpiarTableros();
-            break;
-        case MsgAnswer::No:
-            tableros.LimpiarTableros();
-            m.Modificado = false;
-            break;
-        default: return;
-        }
+    if (!prepararApertura()) return;
+    const std::optional<std::string> ruta = elegirArchivo(FileDialog::Mode::Open, TituloAbrir);
+    if (ruta) abrirRuta(*ruta);
+}
+
+void ComandosArchivo::abrirDesdeFuera(const std::string& ruta) {
+    if (prepararApertura() && rutaAdmitida(ruta, TituloAbrir)) abrirRuta(ruta);
+}
+
+// The save question before a ticket is replaced; false when the user or a
+// failed save keeps it.
+bool ComandosArchivo::prepararApertura() {
+    if (!m.Modificado) return true;
+    switch (preguntarGuardar()) {
+    case MsgAnswer::Yes:
+        // Nothing is thrown away unless it was saved.
+        if (!guardar(TituloAbrir)) return false;
+        tableros.LimpiarTableros();
+        return true;
+    case MsgAnswer::No:
+        tableros.LimpiarTableros();
+        m.Modificado = false;
+        return true;
+    default: return false;
     }
-    const std::optional<std::string> ruta = elegirArchivo(FileDialog::Mode::Open, titulo);
-    if (!ruta) return;
-    // The timers tick while the dialog is up: a star step may have drawn into
+}
+
+void ComandosArchivo::abrirRuta(const std::string& ruta) {
+    constexpr const char* titulo = TituloAbrir;
+    // The timers tick while a dialog is up: a star step may have drawn into
     // the ticket meanwhile, and that is asked about like any other change.
     bool descartar = false;
     if (m.Modificado) {
@@ -130,7 +150,7 @@ void ComandosArchivo::mnuAbrir_Click() {
         default: return;
         }
     }
-    const FileResult leido = desktop.readFile(*ruta, TamanoMaximoArchivo);
+    const FileResult leido = desktop.readFile(ruta, TamanoMaximoArchivo);
     if (!leido.ok) {
         // The ticket stays, and so does its mark: nothing was thrown away.
         informarError(leido.code, leido.description, titulo);
@@ -153,8 +173,8 @@ void ComandosArchivo::mnuAbrir_Click() {
     c.mnuCerrar.Enabled = true;
     // The ticket now comes from this file, whatever its name makes of the
     // caption: a save must go back to it.
-    m.ArchivoActual = *ruta;
-    const std::string nombre = nombreDeArchivo(*ruta);
+    m.ArchivoActual = ruta;
+    const std::string nombre = nombreDeArchivo(ruta);
     if (utf8::length(nombre) < LongitudExtension) {
         informarError(errores::ArgumentoNoValido.code, errores::ArgumentoNoValido.description, titulo);
         return;

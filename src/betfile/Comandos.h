@@ -25,6 +25,9 @@ public:
         : m(modulo), c(controles), tableros(tableros), lector(lector), desktop(desktop), ventana(ventana) {}
 
     void mnuAbrir_Click();
+    // A file named from outside the window (the command line, a file
+    // manager): opened as the open command opens the path its dialog gives.
+    void abrirDesdeFuera(const std::string& ruta);
     void mnuGuardar_Click();
     void mnuGuardarComo_Click();
     void mnuCerrar_Click();
@@ -40,9 +43,13 @@ public:
     bool guardar(const char* titulo);
 
 private:
+    // The open command's steps before its dialog and after it.
+    bool prepararApertura();
+    void abrirRuta(const std::string& ruta);
     void informarError(int codigo, const std::string& descripcion, const char* titulo);
     bool multipleSinCantidad();
     std::optional<std::string> elegirArchivo(FileDialog::Mode modo, const char* titulo);
+    bool rutaAdmitida(const std::string& ruta, const char* titulo);
 
     Module1& m;
     ControlesQuelvar& c;

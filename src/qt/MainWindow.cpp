@@ -6,6 +6,7 @@
 #include "qt/Views.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -14,6 +15,11 @@
 #include <QShortcut>
 
 namespace quelvar {
+
+namespace {
+// How often a file from outside looks again whether the window is free.
+constexpr int EsperaArchivoMs = 200;
+} // namespace
 
 MainWindow::MainWindow(Programa& programa, QWidget* parent)
     : QMainWindow(parent), programa_(programa), form_(programa.frmQuelvar) {
@@ -229,6 +235,38 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         run([this, x, y] { form_.Form_MouseMove(0, 0, x, y); });
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::openFromOutside(const std::string& path) {
+    if (isMinimized()) showNormal();
+    // A dialog in the way comes forward with the window: it is what the
+    // file waits for.
+    QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    front->raise();
+    front->activateWindow();
+    waitingFiles_.push_back(path);
+    if (!waitArmed_) QTimer::singleShot(0, this, &MainWindow::openWaitingFile);
+    waitArmed_ = true;
+}
+
+void MainWindow::openWaitingFile() {
+    waitArmed_ = false;
+    if (waitingFiles_.empty()) return;
+    // A dialog or a menu is up, or a draw holds the open command: look again
+    // a little later. Only a waiting file wakes the program up.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+        !form_.activo(FrmQuelvar::Menu::mnuAbrir)) {
+        waitArmed_ = true;
+        QTimer::singleShot(EsperaArchivoMs, this, &MainWindow::openWaitingFile);
+        return;
+    }
+    const std::string path = waitingFiles_.front();
+    waitingFiles_.pop_front();
+    run([this, &path] { form_.abrirDesdeFuera(path); });
+    if (!waitingFiles_.empty() && !waitArmed_) {
+        waitArmed_ = true;
+        QTimer::singleShot(0, this, &MainWindow::openWaitingFile);
+    }
 }
 
 void MainWindow::showDialog(Formulario which) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,6 +35,10 @@ public:
 
     // Shows a dialog modally, creating it on first use.
     void showDialog(Formulario form);
+    // A bet file named from outside (the command line, a later start): the
+    // window comes forward and opens it as its open command would, once no
+    // dialog, menu or draw is in the way.
+    void openFromOutside(const std::string& path);
 
     // Runs one event of the model, then brings the window up to date.
     template <typename Handler> void run(Handler&& handler) {
@@ -69,6 +74,7 @@ private:
     void cerrarDialogo(Formulario formulario) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void openWaitingFile();
 
     Programa& programa_;
     FrmQuelvar& form_;
@@ -83,6 +89,8 @@ private:
 
     std::array<std::unique_ptr<QTimer>, FrmQuelvar::Temporizadores + 1> timers_; // by number
     std::array<bool, FrmQuelvar::Temporizadores + 1> timerStarted_{};
+    std::deque<std::string> waitingFiles_;
+    bool waitArmed_ = false;
     bool focusRequested_ = false;
     bool closeRequested_ = false;
     // What Qt was last given, so that a refresh hands over changes only.

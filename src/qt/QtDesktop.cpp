@@ -4,6 +4,7 @@
 #include "base/Textos.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -24,10 +24,6 @@
 #include <cstddef>
 #include <cstring>
 #include <vector>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace quelvar {
 
@@ -74,53 +70,23 @@ MsgAnswer QtDesktop::messageBox(const std::string& text, MsgButtons buttons, Msg
     return choices.back().answer;
 }
 
-QtDesktop::~QtDesktop() {
-    if (instanceSocket_ >= 0) ::close(instanceSocket_);
-}
+QtDesktop::~QtDesktop() = default;
 
-// The instance holds a socket name in the abstract namespace, one per user:
-// the kernel frees it with the process, however it ends, and it needs no
-// folder, so no setting of the environment can give two instances two
-// different locks.
-bool QtDesktop::anotherInstanceRunning() {
-    const std::string name = "quelvar-" + std::to_string(::getuid());
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path + 1, name.data(), name.size()); // sun_path[0] = 0: abstract
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-    const auto* where = reinterpret_cast<const sockaddr*>(&address);
+bool QtDesktop::anotherInstanceRunning() { return instance_.anotherRunning(); }
 
-    const int own = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (own < 0) return false; // no lock can be made: one window is better than none
-    if (::bind(own, where, length) == 0 && ::listen(own, SOMAXCONN) == 0) {
-        instanceSocket_ = own;
-        // Later starts connect to ask who holds the name; let them go.
-        instanceNotifier_ = std::make_unique<QSocketNotifier>(own, QSocketNotifier::Read);
-        QObject::connect(instanceNotifier_.get(), &QSocketNotifier::activated, [own] {
-            const int c = ::accept4(own, nullptr, nullptr, SOCK_CLOEXEC);
-            if (c >= 0) ::close(c);
-        });
-        return false;
-    }
-    const int err = errno;
-    ::close(own);
-    if (err != EADDRINUSE) return false;
+bool QtDesktop::handOver(const std::string& path) { return instance_.handOver(path); }
 
-    // Taken: it is another instance only if a live process of this user
-    // holds it.
-    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (probe < 0) return false;
-    bool ours = false;
-    if (::connect(probe, where, length) == 0) {
-        ucred peer{};
-        socklen_t size = sizeof peer;
-        ours = ::getsockopt(probe, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
-    } else {
-        // A holder too busy to take the call is still a holder.
-        ours = errno == EAGAIN;
-    }
-    ::close(probe);
-    return ours;
+// One argument that is no option is a file to open, as a file manager gives
+// it; anything else on the command line is not read.
+std::optional<std::string> QtDesktop::startFile() {
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    if (arguments.size() != 1 || arguments[0].isEmpty() || arguments[0].startsWith('-')) return std::nullopt;
+    QString path = arguments[0];
+    if (path.startsWith(QStringLiteral("file:"))) path = QUrl(path).toLocalFile();
+    if (path.isEmpty()) return std::nullopt;
+    // Made whole here: the instance it may go to works in another folder.
+    return QFileInfo(path).absoluteFilePath().toStdString();
 }
 
 namespace {

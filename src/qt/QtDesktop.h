@@ -1,9 +1,9 @@
 #pragma once
 
 #include "base/Desktop.h"
+#include "qt/SingleInstance.h"
 
 #include <QPointer>
-#include <QSocketNotifier>
 #include <QWidget>
 
 class QFileDialog;
@@ -14,7 +14,8 @@ class QFileDialog;
 namespace quelvar {
 
 // The real desktop: Qt message boxes and file dialogs, files written through
-// QSaveFile, and a per-user socket name for the single-instance test.
+// QSaveFile, the command line's file, and a per-user socket name for the
+// single-instance test and the hand-over of a file.
 class QtDesktop : public Desktop {
 public:
     QtDesktop() = default;
@@ -27,6 +28,12 @@ public:
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override;
     bool anotherInstanceRunning() override;
+    std::optional<std::string> startFile() override;
+    bool handOver(const std::string& path) override;
+    // Where the paths that later starts hand over go.
+    void setHandOverReceiver(std::function<void(const std::string&)> receive) {
+        instance_.setReceiver(std::move(receive));
+    }
     std::optional<std::string> fileDialog(const FileDialog& dialog) override;
     std::string environment(const std::string& name) override;
     FileResult readFile(const std::string& path, std::size_t maxBytes) override;
@@ -41,8 +48,7 @@ public:
 
 private:
     QPointer<QWidget> owner_;
-    int instanceSocket_ = -1;
-    std::unique_ptr<QSocketNotifier> instanceNotifier_;
+    SingleInstance instance_;
     std::function<void(Formulario)> showDialog_;
 };
 

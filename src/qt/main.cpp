@@ -33,6 +33,8 @@ int main(int argc, char* argv[]) {
     quelvar::MainWindow window(programa);
     desktop.setOwner(&window);
     desktop.setDialogs([&window](quelvar::Formulario form) { window.showDialog(form); });
+    desktop.setHandOverReceiver([&window](const std::string& path) { window.openFromOutside(path); });
     window.show();
+    if (const auto file = desktop.startFile()) window.openFromOutside(*file);
     return QApplication::exec();
 }

@@ -122,6 +122,8 @@ void FrmQuelvar::menuClick(Menu id) {
 
 bool FrmQuelvar::Form_Load() {
     if (desktop.anotherInstanceRunning()) {
+        // A file to open goes to the window already open, which shows it.
+        if (const auto archivo = desktop.startFile(); archivo && desktop.handOver(*archivo)) return false;
         desktop.messageBox(textos::OtraInstancia, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
         return false;
     }

@@ -121,6 +121,7 @@ public:
     void EscribirApuesta(std::string& salida) { quelvar::EscribirApuesta(m, *this, salida); }
     Lectura LeerApuesta(const std::string& texto) { return lector_.LeerApuesta(texto); }
     void mnuAbrir_Click() { comandos_.mnuAbrir_Click(); }
+    void abrirDesdeFuera(const std::string& ruta) { comandos_.abrirDesdeFuera(ruta); }
     void mnuGuardar_Click() { comandos_.mnuGuardar_Click(); }
     void mnuGuardarComo_Click() { comandos_.mnuGuardarComo_Click(); }
     void mnuCerrar_Click() { comandos_.mnuCerrar_Click(); }

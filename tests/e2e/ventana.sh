@@ -118,15 +118,38 @@ wait "$SECOND" || fail "second instance exited with an error"
 expect_eq "$(count_windows "$MAIN")" 1 "main windows"
 pass "second instance refused"
 
+# A second start with a file hands it to the first window, which asks about
+# its unsaved changes and then shows the file; the second start ends at once
+# and quietly.
+mkdir -p "$E2E_DIR/docs"
+printf '1\r\n3\r\n14\r\n25\r\n36\r\n47\r\n4\r\n9\r\n' >"$E2E_DIR/docs/martes.qlv"
+printf '1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n1\r\n2\r\n' >"$E2E_DIR/docs/lunes.qlv"
+(cd "$E2E_DIR/docs" && "$APP" martes.qlv >>"$E2E_DIR/app.log" 2>&1) || fail "the start that handed over a file failed"
+wait_window "$BOX" "$FIRST" >/dev/null || fail "no save question in the first window"
+settle
+expect_a11y "label | Desea guardar los cambios realizados \n\nen ''Nueva apuesta'' |"
+xdotool key alt+n
+wait_window "^Quelvar - ''martes''$" "$FIRST" >/dev/null || fail "the first window did not open the file handed over"
+expect_eq "$(count_windows "$BOX")" 0 "message boxes after the hand-over"
+sleep 0.3
+shot
+for k in 3 14 25 36 47; do expect_eq "$(number_colour 1 "$k")" ff0000 "handed-over number $k"; done
+expect_eq "$(star_colour 1 9)" ff0000 "handed-over star 9"
+expect_eq "$(count_windows "^Quelvar - ")" 1 "main windows"
+pass "a second start hands its file to the first window"
+
 # A killed instance leaves its lock behind; the next start is not blocked.
 kill -9 "$FIRST"
 wait "$FIRST" 2>/dev/null || true
-launch "$APP"
+launch "$APP" "$E2E_DIR/docs/lunes.qlv"
 THIRD=$LAST_PID
-wait_window "$MAIN" "$THIRD" >/dev/null || fail "start after a crash was blocked"
+wait_window "^Quelvar - ''lunes''$" "$THIRD" >/dev/null || fail "start with a file after a crash: no window showing it"
 [ -z "$(xdotool search --all --onlyvisible --pid "$THIRD" --name "$BOX" 2>/dev/null || true)" ] ||
     fail "start after a crash showed a message"
-pass "stale lock ignored"
+sleep 0.3
+shot
+for k in 1 2 3 4 5; do expect_eq "$(number_colour 1 "$k")" ff0000 "number $k of the file given at start"; done
+pass "stale lock ignored; a start with a file shows it"
 
 # The cell cursor as the server shows it, and the raised toolbar picture,
 # at 1x and at 2x: every offset inside the client area scales.
@@ -138,7 +161,7 @@ looks_at() {
     number_cell 1 7
     xdotool mousemove $((CLIENT_X + f * (CELL_X - CLIENT_X) + 6 * f)) $((CLIENT_Y + f * (CELL_Y - CLIENT_Y) + 7 * f))
     sleep 0.3
-    check_cursor "$CURSOR_TOOL" "${f}x"
+    check_cursor "$CURSOR_TOOL" "${f}x" "$f"
     xdotool mousemove $((CLIENT_X + 184 * f)) $((CLIENT_Y + 20 * f))
     sleep 0.3
     shot
@@ -146,7 +169,7 @@ looks_at() {
     crisp_bevel $((CLIENT_X + (16433 * f + 50) / 100)) $((CLIENT_Y + 21 * f + f - 1)) "$f" "${f}x"
     pass "cursor and raised picture at ${f}x"
 }
-win=$(wait_window "$MAIN" "$THIRD")
+win=$(wait_window "^Quelvar - ''lunes''$" "$THIRD")
 looks_at 1
 kill -9 "$THIRD"
 wait "$THIRD" 2>/dev/null || true
