@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 need_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick x11-utils clang libclang-rt-14-dev \
-    dbus at-spi2-core python3-pyatspi libx11-dev libxfixes-dev desktop-file-utils appstream dpkg-dev librsvg2-bin
+    dbus at-spi2-core python3-pyatspi libx11-dev libxfixes-dev desktop-file-utils appstream dpkg-dev librsvg2-bin weston qt6-wayland lintian
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELVAR_SANITIZE=ON
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure

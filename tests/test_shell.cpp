@@ -14,8 +14,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -133,23 +133,29 @@ private slots:
         if (hit) QCOMPARE(got.index, kind == 0 ? 23 : 5);
     }
 
-    // The plus sign: black outline, white inside, the rest transparent.
+    // The plus sign: black outline, white inside, the rest transparent, at
+    // the screen's density.
     void theCellCursorIsAnOutlinedPlus() {
-        const QCursor c = artwork::cursorMas();
-        QCOMPARE(c.hotSpot(), QPoint(15, 15));
-        const QImage bits = c.bitmap().toImage();
-        const QImage mask = c.mask().toImage();
-        QCOMPARE(bits.size(), QSize(32, 32));
-        auto black = [](const QImage& im, int x, int y) { return qGray(im.pixel(x, y)) < 128; };
-        QVERIFY(black(mask, 15, 15) && !black(bits, 15, 15)); // the white inside
-        QVERIFY(black(mask, 15, 5) && black(bits, 15, 5));    // the outline at the arm's end
-        QVERIFY(black(mask, 17, 10) && black(bits, 17, 10));  // the outline beside an arm
-        QVERIFY(!black(mask, 0, 0) && !black(mask, 25, 25));  // nothing painted off the plus
-        int painted = 0;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x)
-                painted += black(mask, x, y);
-        QVERIFY(painted < 32 * 32 / 4);
+        for (int f : {1, 2}) {
+            const QCursor c = artwork::cursorMas(f); // offscreen: as on Wayland
+            QCOMPARE(c.hotSpot(), QPoint(15, 15));
+            const QImage im = c.pixmap().toImage();
+            QCOMPARE(im.size(), QSize(32 * f, 32 * f));
+            QCOMPARE(c.pixmap().devicePixelRatio(), qreal(f));
+            auto at = [&](int x, int y) { return im.pixel(x * f + f - 1, y * f); };
+            QCOMPARE(at(15, 15), qRgba(255, 255, 255, 255)); // the white inside
+            QCOMPARE(at(15, 5), qRgba(0, 0, 0, 255));        // the outline at the arm's end
+            QCOMPARE(at(17, 10), qRgba(0, 0, 0, 255));       // the outline beside an arm
+            QCOMPARE(qAlpha(at(0, 0)), 0);                   // nothing painted off the plus
+            QCOMPARE(qAlpha(at(25, 25)), 0);
+            int painted = 0;
+            for (int y = 0; y < im.height(); ++y)
+                for (int x = 0; x < im.width(); ++x)
+                    painted += qAlpha(im.pixel(x, y)) != 0;
+            QVERIFY(painted < im.width() * im.height() / 4);
+        }
+        QCOMPARE(artwork::cursorMas(1.25).pixmap().size(), QSize(32, 32)); // the nearest whole density
+        QCOMPARE(artwork::cursorMas(1.5).pixmap().size(), QSize(64, 64));
     }
 
     // The raised picture lands on whole device pixels: it is the same image

@@ -4,7 +4,7 @@
 #include "qt/Geometry.h"
 #include "ticket/Module1.h"
 
-#include <QBitmap>
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -205,35 +205,33 @@ QFont cellFont() { return sansBold(11, true); }
 QFont boardNumberFont() { return sansBold(13, true); }
 QFont buttonFont() { return sansBold(9, false); }
 
-QCursor cursorMas() {
-    // 1 in the bitmap is black, 1 in the mask is painted: a black outline
-    // around a white plus sign.
+QCursor cursorMas(qreal dpr) {
+    // A black outline around a white plus sign, on a clear ground, drawn at
+    // the screen's density. A pixmap cursor shows on X11 and on Wayland
+    // alike; the hot spot is the plus sign's centre.
     constexpr int size = 32;
     constexpr int centre = 15;
     constexpr int arm = 9;
     constexpr int half = 1;
-    // QBitmap::fromImage goes by colour, and a new mono image has colour 0
-    // black: name the colours so that 1 is black in both.
-    QImage bits(size, size, QImage::Format_Mono);
-    QImage mask(size, size, QImage::Format_Mono);
-    for (QImage* im : {&bits, &mask}) {
-        im->setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-        im->fill(0);
-    }
-    auto inPlus = [&](int x, int y, int grow) {
-        const bool horizontal = std::abs(y - centre) <= half + grow && std::abs(x - centre) <= arm + grow;
-        const bool vertical = std::abs(x - centre) <= half + grow && std::abs(y - centre) <= arm + grow;
-        return horizontal || vertical;
+    const int scale = std::max(1, int(std::lround(dpr)));
+    QImage im(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
+    im.fill(Qt::transparent);
+    QPainter p(&im);
+    p.scale(scale, scale);
+    auto plus = [&](int grow, QRgb rgb) {
+        p.fillRect(centre - arm - grow, centre - half - grow, 2 * (arm + grow) + 1, 2 * (half + grow) + 1, QColor(rgb));
+        p.fillRect(centre - half - grow, centre - arm - grow, 2 * (half + grow) + 1, 2 * (arm + grow) + 1, QColor(rgb));
     };
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            if (inPlus(x, y, 1)) {
-                mask.setPixel(x, y, 1);
-                bits.setPixel(x, y, inPlus(x, y, 0) ? 0 : 1);
-            }
-        }
-    }
-    return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), centre, centre);
+    plus(1, qRgb(0, 0, 0));
+    plus(0, qRgb(255, 255, 255));
+    p.end();
+    QPixmap pm = QPixmap::fromImage(im);
+    // X11 takes a cursor's pixels and hot spot as they are, in the server's
+    // pixels; Wayland scales the picture by its ratio and places the hot
+    // spot in the window's own units.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) return QCursor(pm, centre * scale, centre * scale);
+    pm.setDevicePixelRatio(scale);
+    return QCursor(pm, centre, centre);
 }
 
 QImage iconImage(int side) {

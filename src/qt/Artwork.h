@@ -13,8 +13,9 @@ QFont cellFont();
 QFont boardNumberFont();
 QFont buttonFont();
 
-// The outlined plus sign over the cells, hot spot in its centre.
-QCursor cursorMas();
+// The outlined plus sign over the cells, hot spot in its centre, drawn for
+// a device pixel ratio (to the nearest whole one).
+QCursor cursorMas(qreal dpr);
 QIcon programIcon();
 // The program icon, side x side pixels; it needs no application object.
 QImage iconImage(int side);

@@ -101,11 +101,17 @@ void tellFocus(QWidget* w, int child) {
     QAccessible::updateAccessibility(&focus);
 }
 
-void updateCursor(QWidget* w, bool overCell) {
-    if (overCell)
-        w->setCursor(artwork::cursorMas());
-    else
+// The plus sign over a cell, the arrow elsewhere: a cursor is made once for
+// a widget and handed over only when the pointer crosses a cell's edge.
+void updateCursor(QWidget* w, std::optional<QCursor>& made, bool& shown, bool overCell) {
+    if (overCell == shown) return;
+    shown = overCell;
+    if (!overCell) {
         w->unsetCursor();
+        return;
+    }
+    if (!made) made = artwork::cursorMas(w->devicePixelRatioF());
+    w->setCursor(*made);
 }
 
 } // namespace
@@ -285,7 +291,9 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
         emit starClicked(tablero_, hit.index);
 }
 
-void BoardView::mouseMoveEvent(QMouseEvent* e) { updateCursor(this, hitTest(e->position()).kind != Hit::None); }
+void BoardView::mouseMoveEvent(QMouseEvent* e) {
+    updateCursor(this, cursor_, overCell_, hitTest(e->position()).kind != Hit::None);
+}
 
 SizeChooserView::SizeChooserView(FrmQuelvar& form, QWidget* parent) : QWidget(parent), form_(form) {
     connect(this, &SizeChooserView::accessibleChange, this, [this](int child) { tellChanged(this, child); });
@@ -392,7 +400,9 @@ void SizeChooserView::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && hit != 0 && hit == pressed) emit sizeClicked(hit);
 }
 
-void SizeChooserView::mouseMoveEvent(QMouseEvent* e) { updateCursor(this, hitTest(e->position()) != 0); }
+void SizeChooserView::mouseMoveEvent(QMouseEvent* e) {
+    updateCursor(this, cursor_, overCell_, hitTest(e->position()) != 0);
+}
 
 void BetButton::keyPressEvent(QKeyEvent* e) {
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == 0) {

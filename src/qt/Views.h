@@ -2,6 +2,7 @@
 
 #include "window/FrmQuelvar.h"
 
+#include <QCursor>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegion>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace quelvar {
 
@@ -70,6 +72,8 @@ private:
     qreal lineHeight_ = 0;
     QRegion cells_; // every cell's pixels: a repaint inside them needs no background
     Hit pressed_;
+    std::optional<QCursor> cursor_; // made on first use
+    bool overCell_ = false;         // the plus sign is shown
     std::array<Color, NumerosPorTablero + EstrellasPorTablero + 1> shown_{};
     // Whether each cell's value is in the bet, as assistive technology was last told.
     std::array<bool, NumerosPorTablero + EstrellasPorTablero + 1> told_{};
@@ -108,6 +112,8 @@ private:
     FrmQuelvar& form_;
     int focus_ = MinimoMultiple;
     int pressed_ = 0;
+    std::optional<QCursor> cursor_;
+    bool overCell_ = false;
     std::array<Color, MaximoMultiple + 1> shown_{};
     std::array<bool, MaximoMultiple + 1> told_{};
 };

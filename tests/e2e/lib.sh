@@ -242,20 +242,22 @@ wakeups() {
     echo $((after - before))
 }
 
-# check_cursor TOOL LABEL: the server's current cursor is the outlined plus:
-# 32 x 32, hot spot 15,15, white inside, black outline, clear elsewhere.
+# check_cursor TOOL LABEL [SCALE]: the server's current cursor is the outlined
+# plus at that scale: 32 x 32 pixels a scale, hot spot at 15,15 of those,
+# white inside, black outline, clear elsewhere.
 check_cursor() {
+    local f=${3:-1}
     "$1" >"$E2E_DIR/cursor" || fail "no cursor image ($2)"
     local size clear
     size=$(head -n1 "$E2E_DIR/cursor")
-    expect_eq "$size" "32 32 15 15" "cursor size and hot spot ($2)"
-    cursor_px() { sed -n "$(($2 + 2))p" "$E2E_DIR/cursor" | cut -c$(($1 + 1)); }
+    expect_eq "$size" "$((32 * f)) $((32 * f)) $((15 * f)) $((15 * f))" "cursor size and hot spot ($2)"
+    cursor_px() { sed -n "$(($2 * f + 2))p" "$E2E_DIR/cursor" | cut -c$(($1 * f + 1)); }
     expect_eq "$(cursor_px 15 15)" o "cursor centre ($2)"
     expect_eq "$(cursor_px 15 5)" "#" "cursor outline at an arm's end ($2)"
     expect_eq "$(cursor_px 17 10)" "#" "cursor outline beside an arm ($2)"
     expect_eq "$(cursor_px 0 0)" . "cursor corner ($2)"
     clear=$(tail -n +2 "$E2E_DIR/cursor" | tr -cd . | wc -c)
-    [ "$clear" -gt 800 ] || fail "cursor hides its neighbours ($2): only $clear clear pixels"
+    [ "$clear" -gt $((800 * f * f)) ] || fail "cursor hides its neighbours ($2): only $clear clear pixels"
 }
 
 # crisp_bevel X Y N LABEL: in the last screenshot, pixels X..X+N-1 of row Y
