@@ -695,6 +695,36 @@ private slots:
         QCOMPARE(dumpCells(s.f), QStringLiteral("2.20"));
     }
 
+    // The two dialogs look the same on a dark desktop as on a light one.
+    void dialogsKeepTheirFaceOnADarkDesktop() {
+        Started s;
+        s.manual();
+        for (int k = 1; k <= 5; ++k)
+            s.f.lblNral_Click(k);
+        MainWindow w(s.prog);
+        s.desk.onShow = [&w](Formulario f) { w.showDialog(f); };
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QPalette dark(QColor(0x3C, 0x3C, 0x3C), QColor(0x31, 0x31, 0x31));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        const QPalette light = QApplication::palette();
+        QImage looks[2][2]; // [dialog][light, dark]
+        for (int scheme : {0, 1}) {
+            QApplication::setPalette(scheme ? dark : light);
+            for (int which : {0, 1}) {
+                onNextDialog([&looks, which, scheme](QWidget* d) { looks[which][scheme] = d->grab().toImage(); });
+                w.action(which ? Menu::mnuAcercaDe : Menu::mnuBorrar)->trigger();
+            }
+        }
+        QApplication::setPalette(light);
+        QVERIFY(!looks[0][0].isNull() && !looks[1][0].isNull());
+        QCOMPARE(looks[0][1], looks[0][0]);
+        QCOMPARE(looks[1][1], looks[1][0]);
+    }
+
     void aboutBoxLinksAndEscape() {
         Started s;
         MainWindow w(s.prog);

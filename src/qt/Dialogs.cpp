@@ -29,6 +29,14 @@ void colour(QWidget* w, QRgb rgb) {
     w->setPalette(p);
 }
 
+// The dialogs keep the light face of their design whatever colours the
+// desktop sets, as the main window paints its own: on a dark scheme their
+// blue and grey texts would stand on a dark grey.
+void designedFace(QWidget* dialog) {
+    dialog->setPalette(QPalette(QColor(0xF0, 0xF0, 0xF0))); // a light face, black text, white fields
+    dialog->setAutoFillBackground(true);
+}
+
 QFont boldPixels(int pixels) {
     QFont f = artwork::cellFont();
     f.setPixelSize(pixels);
@@ -88,6 +96,7 @@ BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidg
     : QDialog(parent), form_(form), changed_(std::move(changed)) {
     namespace geo = layout::borrar;
     setFixedSize(rectI(geo::Dialogo).size());
+    designedFace(this);
     // The caption only names the program; a screen reader also says what this is.
     setAccessibleDescription(QString::fromUtf8(textos::BorrarApuestas));
     auto* frame = new QGroupBox(QString::fromUtf8(textos::MarcoBorrar), this);
@@ -173,6 +182,7 @@ void BorrarDialog::closeEvent(QCloseEvent* e) {
 AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(parent), form_(form) {
     namespace geo = layout::acercaDe;
     setFixedSize(rectI(geo::Dialogo).size());
+    designedFace(this);
     setWindowTitle(QString::fromStdString(form_.Caption));
     setAccessibleDescription(QString::fromStdString(form_.Caption));
 
