@@ -57,6 +57,18 @@ void tellChanged(QWidget* w, int child) {
     QAccessible::updateAccessibility(&state);
 }
 
+// An opaque widget at a device pixel ratio that is no whole number may end
+// half way through a device pixel: neither it nor its parent paints that
+// column, and a seam shows. There the parent paints first, and the widget
+// over it; at whole ratios the widget alone paints its pixels.
+void paintOpaqueOnWholePixels(QWidget* w) {
+    const qreal ratio = w->devicePixelRatioF();
+    const bool whole = ratio == std::floor(ratio);
+    if (w->testAttribute(Qt::WA_OpaquePaintEvent) == whole) return;
+    w->setAttribute(Qt::WA_OpaquePaintEvent, whole);
+    if (!whole) w->parentWidget()->update(w->geometry());
+}
+
 // The keyboard's focus frame: a dark band just outside the cell, two pixels
 // wide, so that the cell's own pixels keep the colours that say its look.
 constexpr int GrosorFoco = 2;
@@ -128,7 +140,7 @@ BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(p
     setFont(artwork::cellFont());
     // Every pixel is painted here, the background under the board too: a
     // cell that changes repaints only itself, not the artwork behind it.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    paintOpaqueOnWholePixels(this);
     lineHeight_ = QFontMetricsF(font()).height();
     for (int k = 1; k <= NumerosPorTablero; ++k)
         rects_[k] = rectF(celdaNumero(k));
@@ -221,6 +233,7 @@ void BoardView::sync() {
 
 void BoardView::paintEvent(QPaintEvent* e) {
     using namespace layout;
+    paintOpaqueOnWholePixels(this); // the window may have moved to another screen
     // The painter clips to the region already.
     QPainter p(this);
     if (!e->region().subtracted(cells_).isEmpty()) {
@@ -299,7 +312,7 @@ SizeChooserView::SizeChooserView(FrmQuelvar& form, QWidget* parent) : QWidget(pa
     connect(this, &SizeChooserView::accessibleChange, this, [this](int child) { tellChanged(this, child); });
     connect(this, &SizeChooserView::accessibleFocus, this, [this](int child) { tellFocus(this, child); });
     setGeometry(rectI(layout::Frame6));
-    setAttribute(Qt::WA_OpaquePaintEvent); // it fills its whole rectangle
+    paintOpaqueOnWholePixels(this); // it fills its whole rectangle
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     setFont(artwork::cellFont());
@@ -330,6 +343,7 @@ void SizeChooserView::sync() {
 }
 
 void SizeChooserView::paintEvent(QPaintEvent*) {
+    paintOpaqueOnWholePixels(this);
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)

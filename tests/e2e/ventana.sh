@@ -176,3 +176,22 @@ wait "$THIRD" 2>/dev/null || true
 QT_SCALE_FACTOR=2 launch "$APP"
 win=$(wait_window "$MAIN" "$LAST_PID") || fail "no window at 2x"
 looks_at 2
+
+# At 1.25x and 1.5x the boards' artwork is whole: between the frames and the
+# star panels only the light background shows, no seam or outline where a
+# board ends inside a device pixel.
+for f in 1.25 1.5; do
+    kill -9 "$LAST_PID"
+    wait "$LAST_PID" 2>/dev/null || true
+    QT_SCALE_FACTOR=$f launch "$APP"
+    win=$(wait_window "$MAIN" "$LAST_PID") || fail "no window at ${f}x"
+    find_client "$win"
+    sleep 0.3
+    shot
+    # From board 1's left to board 5's right, just below the frames.
+    read -r x y w h < <(awk -v f="$f" -v cx="$CLIENT_X" -v cy="$CLIENT_Y" \
+        'BEGIN { printf "%d %d %d %d\n", cx + 27 * f, cy + 317 * f, 545 * f, 8 * f }')
+    darkest=$(convert "$E2E_DIR/shot.png" -crop "${w}x${h}+${x}+${y}" -colorspace gray -format '%[fx:int(255*minima)]' info:)
+    [ "$darkest" -ge 200 ] || fail "a seam between the boards' panels at ${f}x (gray $darkest)"
+    pass "no seam at ${f}x (darkest gray $darkest)"
+done
