@@ -7,6 +7,7 @@
 #include "window/Programa.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char* argv[]) {
     // The window repaints a few cells at a time. Through X shared memory,
@@ -19,6 +20,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (!shmChosen) qunsetenv("QT_XCB_NO_MITSHM");
     QApplication::setApplicationName(QString::fromUtf8(quelvar::textos::Titulo));
+    // The program keeps no settings, but Qt's file dialog would keep its
+    // history in the user's home: a folder that cannot exist takes it.
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quelvar"));
     QApplication::setWindowIcon(quelvar::artwork::programIcon());

@@ -123,3 +123,10 @@ expect_eq "$(star_colour 1 3)" ff0000 "reopened star 3"
 expect_eq "$(star_colour 1 8)" ff0000 "reopened star 8"
 cmp "$DOCS/teclado.qlv" "$E2E_DIR/expected" || fail "the file changed on reopening"
 pass "a bet filled, saved, deleted and reopened by keyboard alone"
+
+# The program keeps no settings: after every dialog above, nothing of it
+# lies in the home folder (the file dialog would keep its history there;
+# the font library may keep its own cache).
+left=$(find "$HOME" -type f | grep -v '/\.cache/fontconfig/' || true)
+[ -z "$left" ] || fail "files left in the home folder: $left"
+pass "nothing written in the home folder"
