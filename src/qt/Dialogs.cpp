@@ -4,6 +4,7 @@
 #include "base/Textos.h"
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
+#include "qt/Keys.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -61,8 +62,7 @@ protected:
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setFocusPolicy(Qt::TabFocus); }
 
 void ClickLabel::keyPressEvent(QKeyEvent* e) {
-    const bool press = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (press && (e->modifiers() & ~Qt::KeypadModifier) == 0) {
+    if (isPressKey(e)) {
         if (!e->isAutoRepeat()) activate();
         return;
     }

@@ -22,7 +22,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstddef>
-#include <cstring>
 #include <vector>
 
 namespace quelvar {

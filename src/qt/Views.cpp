@@ -2,6 +2,7 @@
 
 #include "qt/Artwork.h"
 #include "qt/Geometry.h"
+#include "qt/Keys.h"
 #include "window/Navegacion.h"
 
 #include <QAccessible>
@@ -96,13 +97,6 @@ std::optional<navegacion::Direccion> direction(const QKeyEvent* e) {
     case Qt::Key_End: return Direccion::Fin;
     default: return std::nullopt;
     }
-}
-
-// Space, Return or Enter: a press of the focus cell. Held down, it presses
-// once, as a mouse button does.
-bool isPress(const QKeyEvent* e) {
-    const bool key = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    return key && (e->modifiers() & ~Qt::KeypadModifier) == 0;
 }
 
 // Assistive technology follows the focus cell as it moves.
@@ -262,7 +256,8 @@ void BoardView::paintEvent(QPaintEvent* e) {
 void BoardView::keyPressEvent(QKeyEvent* e) {
     if (const auto d = direction(e)) {
         moveFocus(hitDe(navegacion::vecina(celdaDe(focus_), *d)));
-    } else if (isPress(e)) {
+    } else if (isPressKey(e)) {
+        // Held down, it presses once, as a mouse button does.
         if (!e->isAutoRepeat()) press(focus_);
     } else {
         QWidget::keyPressEvent(e);
@@ -353,7 +348,8 @@ void SizeChooserView::paintEvent(QPaintEvent*) {
 void SizeChooserView::keyPressEvent(QKeyEvent* e) {
     if (const auto d = direction(e)) {
         moveFocus(navegacion::vecinaTamano(focus_, *d));
-    } else if (isPress(e)) {
+    } else if (isPressKey(e)) {
+        // Held down, it presses once, as a mouse button does.
         if (!e->isAutoRepeat()) press(focus_);
     } else {
         QWidget::keyPressEvent(e);
