@@ -32,6 +32,12 @@ using Menu = FrmQuelvar::Menu;
 namespace {
 QRgb pixelAt(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p) & 0xFFFFFF; }
 
+// A menu command as the user chooses it: it runs from the event loop.
+void choose(MainWindow& w, Menu id) {
+    w.action(id)->trigger();
+    QCoreApplication::processEvents();
+}
+
 // Runs a check on the next modal dialog once it is up; a check that fails
 // half way still gets the dialog closed, so the test does not hang.
 template <typename Check> void onNextDialog(Check check) {
@@ -281,6 +287,13 @@ private slots:
             QVERIFY(tools->child(1)->state().disabled);  // Guardar: nothing to save
             QVERIFY(tools->child(10)->state().disabled); // Imprimir runs nothing
         }
+        // A menu item's press returns before the dialog it opens is up.
+        s.desk.onShow = [](Formulario) {};
+        QAccessibleInterface* help = QAccessible::queryAccessibleInterface(w.topMenu(Menu::mnuAyuda));
+        help->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(s.desk.shown.empty());
+        QCoreApplication::processEvents();
+        QCOMPARE(s.desk.shown.size(), std::size_t(1));
         s.lock();
         w.refresh();
         QVERIFY(bar->child(0)->state().disabled);
@@ -526,6 +539,96 @@ private slots:
         QCOMPARE(int(s.m.CantidadMultipleFijada), 10); // in the simple shape a click only remembers it
     }
 
+    // Nothing acts under a modal dialog, whatever way in a press takes: a
+    // screen reader's press or a key, on every kind of control.
+    void nothingActsUnderAModal() {
+        Started s;
+        s.manual();
+        MainWindow w(s.prog);
+        AcercaDeDialog about(s.prog.frmAcercaDe, &w); // its links, shown without a loop of its own
+        w.show();
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QString before = dumpSlots(s.f, s.m) + dumpCells(s.f);
+        QList<QAccessibleInterface*> controls;
+        for (QWidget* v : {(QWidget*)w.board(1), (QWidget*)w.sizeChooser(), (QWidget*)w.toolbar()})
+            for (int i = 0; i < QAccessible::queryAccessibleInterface(v)->childCount(); ++i)
+                controls << QAccessible::queryAccessibleInterface(v)->child(i);
+        for (QAction* title : w.menuBar()->actions())
+            for (int i = 0; i < QAccessible::queryAccessibleInterface(title->menu())->childCount(); ++i)
+                controls << QAccessible::queryAccessibleInterface(title->menu())->child(i);
+        controls << QAccessible::queryAccessibleInterface(w.betButton())
+                 << QAccessible::queryAccessibleInterface(about.webLink());
+        QDialog modal(&w);
+        bool saidShut = false;
+        QTimer::singleShot(0, &modal, [&] {
+            saidShut = controls[0]->state().disabled && controls[59]->state().disabled;
+            for (QAccessibleInterface* c : controls)
+                if (c->actionInterface()) c->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            for (QWidget* v :
+                 {(QWidget*)w.board(1), (QWidget*)w.sizeChooser(), (QWidget*)w.betButton(), (QWidget*)about.mailLink()})
+                for (int key : {Qt::Key_Space, Qt::Key_Return})
+                    QTest::keyClick(v, Qt::Key(key));
+            QTest::qWait(300); // what was queued, and the button's animated click
+            modal.accept();
+        });
+        modal.exec();
+        QCoreApplication::processEvents();
+        QVERIFY(saidShut);
+        QCOMPARE(dumpSlots(s.f, s.m) + dumpCells(s.f), before);
+        QVERIFY(!s.m.Modificado && s.m.CantidadMultipleFijada == 0 && s.f.BotonActual == 0);
+        QVERIFY(s.desk.boxes.empty() && s.desk.shown.empty() && s.desk.opened.empty());
+    }
+
+    // A held key presses once, when it is let go: its repeats reach neither
+    // the question the press opens nor the button a draw gives the focus
+    // back to.
+    void aHeldKeyPressesOnce_data() {
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("cell, Return") << false << int(Qt::Key_Return);
+        QTest::newRow("cell, keypad Enter") << false << int(Qt::Key_Enter);
+        QTest::newRow("button, Return") << true << int(Qt::Key_Return);
+        QTest::newRow("button, Space") << true << int(Qt::Key_Space);
+    }
+    void aHeldKeyPressesOnce() {
+        QFETCH(bool, button);
+        QFETCH(int, key);
+        Started s;
+        MainWindow w(s.prog);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        if (!button) QTest::keyClick(&w, Qt::Key_Tab);
+        QWidget* target = QApplication::focusWidget();
+        QCOMPARE(target, button ? (QWidget*)w.betButton() : (QWidget*)w.board(1));
+        const auto mod = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        auto repeats = [&] {
+            for (auto type : {QEvent::KeyRelease, QEvent::KeyPress, QEvent::KeyRelease, QEvent::KeyPress}) {
+                QKeyEvent repeat(type, key, mod, QString(), true);
+                QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+            }
+        };
+        s.desk.answer(MsgAnswer::Yes); // the manual-filling question
+        QTest::keyPress(target, Qt::Key(key), mod);
+        repeats();
+        QVERIFY(s.desk.boxes.empty() && !s.m.LlenandoNumeros); // nothing yet
+        QTest::keyRelease(target, Qt::Key(key), mod);
+        if (!button) {
+            QCOMPARE(s.desk.boxes.size(), std::size_t(1));
+            QCOMPARE(dumpCells(s.f), QStringLiteral("1.1"));
+            return;
+        }
+        QVERIFY(s.m.LlenandoNumeros);
+        VirtualClock clock(s.f);
+        while (clock.step())
+            w.refresh();
+        QCOMPARE(QApplication::focusWidget(), w.betButton());
+        repeats(); // the key still held when the draw ends
+
+        QVERIFY(!s.m.LlenandoNumeros);
+        QCOMPARE(dumpCells(s.f).count(' ') + 1, 7);
+    }
+
     // A file from outside waits while a draw or a dialog is in the way, then
     // opens as the open command would.
     void aFileFromOutsideWaitsItsTurn() {
@@ -586,7 +689,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         s.desk.answer(MsgAnswer::No);
-        w.action(Menu::mnuSalir)->trigger();
+        choose(w, Menu::mnuSalir);
         QTRY_COMPARE(s.desk.boxes.size(), std::size_t(1));
         QCOMPARE_BOX(s.desk.boxes[0], "Seguro que desea salir de ''Quelvar'' ?", MsgButtons::YesNo, MsgIcon::Question);
         QVERIFY(w.isVisible());
@@ -648,7 +751,7 @@ private slots:
         MainWindow w(s.prog);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.action(Menu::mnuApMul)->trigger();
+        choose(w, Menu::mnuApMul);
         QCOMPARE(w.betButton()->text(), QStringLiteral("APUESTA MULTIPLE"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Quelvar  -  ''Nueva Apuesta''"));
         QTest::mouseClick(w.sizeChooser(), Qt::LeftButton, {}, w.sizeChooser()->centreOf(9));
@@ -683,14 +786,14 @@ private slots:
             QCOMPARE(s.prog.frmBorrar.Check[2].Value, 0);
             QTest::mouseClick(d->aceptar(), Qt::LeftButton);
         });
-        w.action(Menu::mnuBorrar)->trigger();
+        choose(w, Menu::mnuBorrar);
         QTRY_VERIFY(!w.borrarDialog()->isVisible());
         QCOMPARE(dumpCells(s.f), QStringLiteral("2.20"));
         QVERIFY(s.m.Modificado);
 
         // Escape closes it without a change.
         onNextDialog([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-        w.action(Menu::mnuBorrar)->trigger();
+        choose(w, Menu::mnuBorrar);
         QTRY_VERIFY(!w.borrarDialog()->isVisible());
         QCOMPARE(dumpCells(s.f), QStringLiteral("2.20"));
     }
@@ -716,7 +819,7 @@ private slots:
             QApplication::setPalette(scheme ? dark : light);
             for (int which : {0, 1}) {
                 onNextDialog([&looks, which, scheme](QWidget* d) { looks[which][scheme] = d->grab().toImage(); });
-                w.action(which ? Menu::mnuAcercaDe : Menu::mnuBorrar)->trigger();
+                choose(w, which ? Menu::mnuAcercaDe : Menu::mnuBorrar);
             }
         }
         QApplication::setPalette(light);
@@ -754,7 +857,7 @@ private slots:
             QVERIFY(d->isVisible());
             QTest::keyClick(d, Qt::Key_Escape);
         });
-        w.action(Menu::mnuAcercaDe)->trigger();
+        choose(w, Menu::mnuAcercaDe);
         QTRY_VERIFY(!w.acercaDeDialog()->isVisible());
         QCOMPARE(s.desk.opened.size(), std::size_t(4));
         QCOMPARE(q(s.desk.opened[0].second), QStringLiteral("mailto:autor@quelvar.example.org?Subject=Quelvar"));

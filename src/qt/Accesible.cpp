@@ -2,6 +2,7 @@
 
 #include "base/Textos.h"
 #include "qt/Dialogs.h"
+#include "qt/Gate.h"
 #include "qt/Geometry.h"
 #include "qt/Views.h"
 #include "window/Layout.h"
@@ -50,6 +51,9 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 protected:
+    // Under a modal dialog or an open menu an element says it is not
+    // enabled, as its press then does nothing.
+    bool shut() const { return !userMayPress(widget_); }
     virtual QRect localRect() const = 0;
     virtual std::function<void()> press() const = 0;
     QWidget* widget_;
@@ -73,6 +77,7 @@ public:
         s.focusable = true;
         s.focused =
             board_->hasFocus() && board_->focusCell().kind == cell_.kind && board_->focusCell().index == cell_.index;
+        s.disabled = shut();
         return s;
     }
 
@@ -108,6 +113,7 @@ public:
         s.checked = elegida();
         s.focusable = true;
         s.focused = sizes_->hasFocus() && sizes_->focusCell() == k_;
+        s.disabled = shut();
         return s;
     }
 
@@ -131,7 +137,7 @@ public:
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.disabled = !bar_->form().barraActuaria(k_); // enabled exactly when its command would act
+        s.disabled = !bar_->form().barraActuaria(k_) || shut(); // enabled exactly when its command would act
         return s;
     }
 
@@ -195,6 +201,11 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? link_->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.disabled = s.disabled || !userMayPress(link_);
+        return s;
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {

@@ -3,6 +3,7 @@
 #include "base/Teclas.h"
 #include "base/Textos.h"
 #include "qt/Artwork.h"
+#include "qt/Gate.h"
 #include "qt/Geometry.h"
 #include "qt/Keys.h"
 
@@ -62,11 +63,19 @@ protected:
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setFocusPolicy(Qt::TabFocus); }
 
 void ClickLabel::keyPressEvent(QKeyEvent* e) {
-    if (isPressKey(e)) {
-        if (!e->isAutoRepeat()) activate();
-        return;
-    }
-    QLabel::keyPressEvent(e);
+    if (!key_.down(e)) QLabel::keyPressEvent(e);
+}
+
+void ClickLabel::keyReleaseEvent(QKeyEvent* e) {
+    if (key_.up(e))
+        activate();
+    else
+        QLabel::keyReleaseEvent(e);
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* e) {
+    key_.forget();
+    QLabel::focusOutEvent(e);
 }
 
 // With the keyboard's focus, a thin frame in the link's colour around its text.
@@ -111,15 +120,15 @@ BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidg
         boxes_[n]->setFont(artwork::cellFont());
         colour(boxes_[n], AzulTexto);
         connect(boxes_[n], &QCheckBox::clicked, this,
-                [this, n](bool on) { run([this, n, on] { form_.Check[n].Value = on ? 1 : 0; }); });
+                [this, n](bool on) { press([this, n, on] { form_.Check[n].Value = on ? 1 : 0; }); });
     }
     aceptar_ = new QPushButton(this);
     aceptar_->setGeometry(rectI(geo::cmdAceptar));
     cancelar_ = new QPushButton(this);
     cancelar_->setGeometry(rectI(geo::cmdCancelar));
     aceptar_->setDefault(true);
-    connect(aceptar_, &QPushButton::clicked, this, [this] { run([this] { form_.cmdAceptar_Click(); }); });
-    connect(cancelar_, &QPushButton::clicked, this, [this] { run([this] { form_.cmdCancelar_Click(); }); });
+    connect(aceptar_, &QPushButton::clicked, this, [this] { press([this] { form_.cmdAceptar_Click(); }); });
+    connect(cancelar_, &QPushButton::clicked, this, [this] { press([this] { form_.cmdCancelar_Click(); }); });
     // "Aceptar" comes first in the tab order.
     setTabOrder(aceptar_, cancelar_);
     setTabOrder(cancelar_, boxes_[1]);
@@ -131,6 +140,14 @@ template <typename Handler> void BorrarDialog::run(Handler&& handler) {
     handler();
     sync();
     if (changed_) changed_();
+}
+
+// A press the gate refuses still puts the boxes back as the form has them.
+template <typename Handler> void BorrarDialog::press(Handler&& handler) {
+    if (userMayPress(this))
+        run(std::forward<Handler>(handler));
+    else
+        sync();
 }
 
 void BorrarDialog::sync() {
@@ -218,8 +235,12 @@ AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(par
     };
     web_ = makeLink(form_.lblVinc, rectI(geo::lblVinc));
     mail_ = makeLink(form_.lblMailto, rectI(geo::lblMailto));
-    connect(web_, &ClickLabel::clicked, this, [this] { form_.lblVinc_Click(); });
-    connect(mail_, &ClickLabel::clicked, this, [this] { form_.lblMailto_Click(); });
+    connect(web_, &ClickLabel::clicked, this, [this] {
+        if (userMayPress(this)) form_.lblVinc_Click();
+    });
+    connect(mail_, &ClickLabel::clicked, this, [this] {
+        if (userMayPress(this)) form_.lblMailto_Click();
+    });
     setTabOrder(web_, mail_);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/Keys.h"
 #include "window/FrmAcercaDe.h"
 #include "window/FrmBorrar.h"
 
@@ -29,10 +30,13 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
     bool pressed_ = false;
+    KeyPress key_;
 };
 
 // The delete-bets dialog drawn from its form model.
@@ -56,6 +60,8 @@ protected:
 
 private:
     template <typename Handler> void run(Handler&& handler);
+    // A click, a key or a screen reader's press on one of its controls.
+    template <typename Handler> void press(Handler&& handler);
     void sync();
 
     FrmBorrar& form_;

@@ -19,6 +19,8 @@ namespace quelvar {
 namespace {
 // How often a file from outside looks again whether the window is free.
 constexpr int EsperaArchivoMs = 200;
+// Files from outside that may wait at once.
+constexpr std::size_t ArchivosEnEspera = 4;
 } // namespace
 
 MainWindow::MainWindow(Programa& programa, QWidget* parent)
@@ -36,13 +38,13 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
     for (int b = 1; b <= Apuestas; ++b) {
         boards_[b] = new BoardView(form_, b, picture2);
         connect(boards_[b], &BoardView::numberClicked, this,
-                [this](int t, int k) { run([this, t, k] { form_.clickNumero(t, k); }); });
+                [this](int t, int k) { press([this, t, k] { form_.clickNumero(t, k); }); });
         connect(boards_[b], &BoardView::starClicked, this,
-                [this](int t, int k) { run([this, t, k] { form_.clickEstrella(t, k); }); });
+                [this](int t, int k) { press([this, t, k] { form_.clickEstrella(t, k); }); });
     }
     sizes_ = new SizeChooserView(form_, picture2);
     connect(sizes_, &SizeChooserView::sizeClicked, this,
-            [this](int k) { run([this, k] { form_.lblApmul_Click(k); }); });
+            [this](int k) { press([this, k] { form_.lblApmul_Click(k); }); });
 
     auto* picture1 = new PictureView(artwork::paintBottomBar, client);
     picture1->setGeometry(rectI(layout::Picture1));
@@ -50,12 +52,12 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
     cmdApuesta_->setGeometry(rectI(layout::cmdApuesta));
     QFont bf = artwork::cellFont();
     cmdApuesta_->setFont(bf);
-    connect(cmdApuesta_, &QPushButton::clicked, this, [this] { run([this] { form_.cmdApuesta_Click(); }); });
+    connect(cmdApuesta_, &QPushButton::clicked, this, [this] { press([this] { form_.cmdApuesta_Click(); }); });
 
     tools_ = new ToolbarView(form_, client);
     connect(tools_, &ToolbarView::mouseMoved, this,
-            [this](float x, float y) { run([this, x, y] { form_.pTools_MouseMove(0, 0, x, y); }); });
-    connect(tools_, &ToolbarView::clicked, this, [this] { run([this] { form_.pTools_Click(); }); });
+            [this](float x, float y) { press([this, x, y] { form_.pTools_MouseMove(0, 0, x, y); }); });
+    connect(tools_, &ToolbarView::clicked, this, [this] { press([this] { form_.pTools_Click(); }); });
     // Moves over the window's own surface, outside every control.
     client->setMouseTracking(true);
     client->installEventFilter(this);
@@ -106,8 +108,11 @@ void MainWindow::buildMenus() {
             a->setShortcut(QKeySequence(QString::fromStdString(it.Shortcut)));
             a->setShortcutContext(Qt::WindowShortcut);
         }
+        // Queued: a screen reader's press on an item that opens a dialog
+        // returns at once instead of waiting on the bus until it closes.
         const auto id = e.id;
-        connect(a, &QAction::triggered, this, [this, id] { run([this, id] { form_.menuClick(id); }); });
+        connect(
+            a, &QAction::triggered, this, [this, id] { chooseMenu(id); }, Qt::QueuedConnection);
         actions_[id] = a;
     }
     // F10 opens the first menu, as on other desktop programs.
@@ -116,6 +121,16 @@ void MainWindow::buildMenus() {
         QMenu* first = menus_.at(FrmQuelvar::Menu::mnuArchivo);
         if (first->isEnabled()) menuBar()->setActiveAction(first->menuAction());
     });
+}
+
+void MainWindow::chooseMenu(FrmQuelvar::Menu id) {
+    // A screen reader may press an item of a menu that is open; as with a
+    // click on it, the menus close and the command runs. Under a modal
+    // dialog nothing runs, and no menu of the dialog's is touched.
+    if (QApplication::activeModalWidget()) return;
+    for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open)
+        QApplication::activePopupWidget()->close();
+    press([this, id] { form_.menuClick(id); });
 }
 
 void MainWindow::buildTimers() {
@@ -237,7 +252,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::openFromOutside(const std::string& path) {
+bool MainWindow::openFromOutside(const std::string& path) {
+    if (waitingFiles_.size() >= ArchivosEnEspera) return false;
     if (isMinimized()) showNormal();
     // A dialog in the way comes forward with the window: it is what the
     // file waits for.
@@ -247,6 +263,7 @@ void MainWindow::openFromOutside(const std::string& path) {
     waitingFiles_.push_back(path);
     if (!waitArmed_) QTimer::singleShot(0, this, &MainWindow::openWaitingFile);
     waitArmed_ = true;
+    return true;
 }
 
 void MainWindow::openWaitingFile() {
@@ -254,8 +271,7 @@ void MainWindow::openWaitingFile() {
     if (waitingFiles_.empty()) return;
     // A dialog or a menu is up, or a draw holds the open command: look again
     // a little later. Only a waiting file wakes the program up.
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
-        !form_.activo(FrmQuelvar::Menu::mnuAbrir)) {
+    if (!userMayPress(this) || !form_.activo(FrmQuelvar::Menu::mnuAbrir)) {
         waitArmed_ = true;
         QTimer::singleShot(EsperaArchivoMs, this, &MainWindow::openWaitingFile);
         return;

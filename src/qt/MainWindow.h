@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/Gate.h"
 #include "window/Programa.h"
 
 #include <QMainWindow>
@@ -37,13 +38,20 @@ public:
     void showDialog(Formulario form);
     // A bet file named from outside (the command line, a later start): the
     // window comes forward and opens it as its open command would, once no
-    // dialog, menu or draw is in the way.
-    void openFromOutside(const std::string& path);
+    // dialog, menu or draw is in the way. Files wait their turn in the order
+    // they came, a few at most (each open replaces the ticket anyway); false
+    // when there is no room for this one.
+    bool openFromOutside(const std::string& path);
 
     // Runs one event of the model, then brings the window up to date.
     template <typename Handler> void run(Handler&& handler) {
         handler();
         refresh();
+    }
+    // A press of the user's, by whatever way in: it acts only where a mouse
+    // click could act now.
+    template <typename Handler> void press(Handler&& handler) {
+        if (userMayPress(this)) run(std::forward<Handler>(handler));
     }
     void refresh();
 
@@ -65,6 +73,7 @@ private:
     void buildMenus();
     void buildTimers();
     void tick(const FrmQuelvar::EntradaTemporizador& t);
+    void chooseMenu(FrmQuelvar::Menu id);
 
     // What the program asks of the window; refresh() carries it out once the
     // handler has returned.

@@ -254,14 +254,17 @@ void BoardView::paintEvent(QPaintEvent* e) {
 }
 
 void BoardView::keyPressEvent(QKeyEvent* e) {
-    if (const auto d = direction(e)) {
+    if (const auto d = direction(e))
         moveFocus(hitDe(navegacion::vecina(celdaDe(focus_), *d)));
-    } else if (isPressKey(e)) {
-        // Held down, it presses once, as a mouse button does.
-        if (!e->isAutoRepeat()) press(focus_);
-    } else {
+    else if (!key_.down(e))
         QWidget::keyPressEvent(e);
-    }
+}
+
+void BoardView::keyReleaseEvent(QKeyEvent* e) {
+    if (key_.up(e))
+        press(focus_);
+    else
+        QWidget::keyReleaseEvent(e);
 }
 
 void BoardView::moveFocus(Hit cell) {
@@ -279,7 +282,10 @@ void BoardView::focusInEvent(QFocusEvent*) {
     emit accessibleFocus(celdaDe(focus_) - 1);
 }
 
-void BoardView::focusOutEvent(QFocusEvent*) { focusFrame(this)->leave(this); }
+void BoardView::focusOutEvent(QFocusEvent*) {
+    key_.forget();
+    focusFrame(this)->leave(this);
+}
 
 // A click is a press and a release on the same cell, as with a label.
 void BoardView::mousePressEvent(QMouseEvent* e) {
@@ -346,14 +352,17 @@ void SizeChooserView::paintEvent(QPaintEvent*) {
 }
 
 void SizeChooserView::keyPressEvent(QKeyEvent* e) {
-    if (const auto d = direction(e)) {
+    if (const auto d = direction(e))
         moveFocus(navegacion::vecinaTamano(focus_, *d));
-    } else if (isPressKey(e)) {
-        // Held down, it presses once, as a mouse button does.
-        if (!e->isAutoRepeat()) press(focus_);
-    } else {
+    else if (!key_.down(e))
         QWidget::keyPressEvent(e);
-    }
+}
+
+void SizeChooserView::keyReleaseEvent(QKeyEvent* e) {
+    if (key_.up(e))
+        press(focus_);
+    else
+        QWidget::keyReleaseEvent(e);
 }
 
 void SizeChooserView::moveFocus(int k) {
@@ -369,7 +378,10 @@ void SizeChooserView::focusInEvent(QFocusEvent*) {
     emit accessibleFocus(focus_ - MinimoMultiple);
 }
 
-void SizeChooserView::focusOutEvent(QFocusEvent*) { focusFrame(this)->leave(this); }
+void SizeChooserView::focusOutEvent(QFocusEvent*) {
+    key_.forget();
+    focusFrame(this)->leave(this);
+}
 
 FocusFrame::FocusFrame(QWidget* boards) : QWidget(boards) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -414,12 +426,31 @@ void SizeChooserView::mouseMoveEvent(QMouseEvent* e) {
     updateCursor(this, cursor_, overCell_, hitTest(e->position()) != 0);
 }
 
+// The button goes down with the key and clicks when it comes up; a draw
+// ends by giving the button its focus back, and a key still held must not
+// start the next one.
 void BetButton::keyPressEvent(QKeyEvent* e) {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == 0) {
-        click();
+    if (!key_.down(e)) {
+        QPushButton::keyPressEvent(e);
         return;
     }
-    QPushButton::keyPressEvent(e);
+    if (!e->isAutoRepeat()) setDown(true);
+}
+
+void BetButton::keyReleaseEvent(QKeyEvent* e) {
+    if (!key_.up(e)) {
+        if (!isPressKey(e)) QPushButton::keyReleaseEvent(e);
+        return;
+    }
+    if (!isDown()) return;
+    setDown(false);
+    click();
+}
+
+void BetButton::focusOutEvent(QFocusEvent* e) {
+    key_.forget();
+    setDown(false);
+    QPushButton::focusOutEvent(e);
 }
 
 void BetButton::paintEvent(QPaintEvent* e) {

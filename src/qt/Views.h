@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/Keys.h"
 #include "window/FrmQuelvar.h"
 
 #include <QCursor>
@@ -55,6 +56,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
@@ -65,6 +67,7 @@ private:
     FrmQuelvar& form_;
     int tablero_;
     Hit focus_{Hit::Number, 1};
+    KeyPress key_;
     // The cells' captions, numbers 1..50 then stars 1..9, and their places.
     using Captions = std::array<QStaticText, NumerosPorTablero + EstrellasPorTablero + 1>;
     static const Captions& captions();
@@ -103,6 +106,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
@@ -111,6 +115,7 @@ private:
 
     FrmQuelvar& form_;
     int focus_ = MinimoMultiple;
+    KeyPress key_;
     int pressed_ = 0;
     std::optional<QCursor> cursor_;
     bool overCell_ = false;
@@ -174,8 +179,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    // Enter and Return press the button, as Space does.
+    // Enter and Return press the button, as Space does: when let go.
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    KeyPress key_;
 };
 
 // A control that only shows a picture: the toolbar strip, the boards'
