@@ -23,14 +23,17 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quelvar;
@@ -183,6 +186,48 @@ private slots:
         QCOMPARE(d.readFile("/dev/zero", 100).code, 75);
     }
 
+    // A file named from outside is the file the kernel opens for that name:
+    // no ".." folded as text, no name that is not UTF-8 lost on the way; a
+    // save goes back to that file under the same bytes.
+    void aStartFileIsTheFileTheKernelOpens_data() {
+        QTest::addColumn<QByteArray>("argument"); // HERE: the folder
+        QTest::addColumn<QByteArray>("content");  // empty: no file is taken
+        QTest::newRow("a link, then ..") << QByteArray("link/../z.qlv") << QByteArray("real");
+        QTest::newRow("not UTF-8") << QByteArray("mi\xf1"
+                                                 "a.qlv")
+                                   << QByteArray("mine");
+        QTest::newRow("URI, not UTF-8") << QByteArray("file://HERE/mi%F1a.qlv") << QByteArray("mine");
+        QTest::newRow("URI, localhost, a link")
+            << QByteArray("file://localhostHERE/link/../z.qlv") << QByteArray("real");
+        QTest::newRow("URI, another host") << QByteArray("file://otro/HERE/z.qlv") << QByteArray();
+    }
+    void aStartFileIsTheFileTheKernelOpens() {
+        QFETCH(QByteArray, argument);
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const std::string here = QFile::encodeName(dir.path()).toStdString();
+        QVERIFY(::mkdir((here + "/real").c_str(), 0700) == 0 && ::mkdir((here + "/real/sub").c_str(), 0700) == 0);
+        QVERIFY(::symlink("real/sub", (here + "/link").c_str()) == 0);
+        put(dir.filePath("z.qlv"), "top");
+        put(dir.filePath("real/z.qlv"), "real");
+        QtDesktop d({argument.replace("HERE", QByteArray::fromStdString(here)).toStdString()});
+        QVERIFY(d.writeFile(here + "/mi\xf1"
+                                   "a.qlv",
+                            "mine")
+                    .ok);
+        const auto before = std::filesystem::current_path();
+        std::filesystem::current_path(here);
+        const std::optional<std::string> file = d.startFile();
+        std::filesystem::current_path(before);
+        QCOMPARE(file.has_value(), !content.isEmpty());
+        if (!file) return;
+        QCOMPARE(QByteArray::fromStdString(d.readFile(*file, 100).bytes), content);
+        QVERIFY(d.writeFile(*file, "saved").ok);
+        QCOMPARE(d.readFile(*file, 100).bytes, std::string("saved"));
+        QCOMPARE(contents(dir.filePath("z.qlv")), QByteArray("top"));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(here), {}), 4); // no file under another name
+    }
+
     void messageBoxButtons() {
         QtDesktop d;
         onNextBox(
@@ -228,57 +273,119 @@ private slots:
         QCOMPARE(catcher.urls[0].toString(), QStringLiteral("mailto:autor@quelvar.example.org?Subject=Quelvar"));
     }
 
-    // Only a live holder of this user counts, wherever the environment
-    // points the runtime and temporary folders.
-    void singleInstance() {
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
-        qputenv("XDG_RUNTIME_DIR", "/proc/no-such-folder");
-        qputenv("TMPDIR", "/no/such/folder");
-        auto first = std::make_unique<QtDesktop>();
-        QVERIFY(!first->anotherInstanceRunning()); // no folder to lock in: starts all the same
-        qputenv("XDG_RUNTIME_DIR", runtime);
-        qputenv("TMPDIR", temp);
-        QtDesktop second;
-        QVERIFY(second.anotherInstanceRunning());
+    // The lock lies in the user's own runtime folder: where there is none,
+    // or it is open to others, every start runs. Another user holding the
+    // name the lock once had stops nothing.
+    void theLockIsTheUsersOwn_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("locks");
+        QTest::newRow("private") << "private" << true;
+        QTest::newRow("none") << "" << false;
+        QTest::newRow("open to others") << "open" << false;
+        QTest::newRow("another user's") << "foreign" << false;
+        QTest::newRow("another user on the old name") << "old name" << true;
+    }
+    void theLockIsTheUsersOwn() {
+        QFETCH(QString, folder);
+        QFETCH(bool, locks);
+        if ((folder == "foreign" || folder == "old name") && ::getuid() != 0) QSKIP("a second user needs root");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir dir;
+        if (folder == "open") QVERIFY(::chmod(QFile::encodeName(dir.path()), 0755) == 0);
+        if (folder == "foreign") QVERIFY(::chown(QFile::encodeName(dir.path()), 65534, 65534) == 0);
+        qputenv("XDG_RUNTIME_DIR", folder.isEmpty() ? QByteArray() : QFile::encodeName(dir.path()));
+        pid_t other = 0;
+        if (folder == "old name") {
+            // Bound, listening with no room, its one place taken: once, that
+            // made every start of this user take itself for the second.
+            int ready[2];
+            QCOMPARE(::pipe(ready), 0);
+            if ((other = ::fork()) == 0) {
+                const std::string name = "quelvar-" + std::to_string(::getuid());
+                sockaddr_un address{};
+                address.sun_family = AF_UNIX;
+                std::memcpy(address.sun_path + 1, name.data(), name.size());
+                const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+                const int s = ::socket(AF_UNIX, SOCK_STREAM, 0), c = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                if (::setuid(65534) == 0 && ::bind(s, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                    ::listen(s, 0) == 0)
+                    ::connect(c, reinterpret_cast<sockaddr*>(&address), length);
+                [[maybe_unused]] const auto n = ::write(ready[1], "x", 1);
+                ::pause();
+            }
+            char x;
+            QCOMPARE(::read(ready[0], &x, 1), 1);
+        }
+        auto first = std::make_unique<SingleInstance>();
+        const bool firstRunning = first->anotherRunning();
+        SingleInstance second;
+        const bool secondRunning = second.anotherRunning();
         first.reset(); // as if it was killed: its hold goes with it
-        QtDesktop third;
-        QVERIFY(!third.anotherInstanceRunning());
+        SingleInstance third;
+        const bool thirdRunning = third.anotherRunning();
+        if (other) ::kill(other, SIGKILL), ::waitpid(other, nullptr, 0);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        QVERIFY(!firstRunning);
+        QCOMPARE(secondRunning, locks);
+        QVERIFY(!thirdRunning);
     }
 
     // A later start hands its file to the holder, which takes it and says
-    // so; a process of another user is not heard.
+    // so; a process of another user is not heard. A path longer than the
+    // open command takes, or one the window has no room for, is refused.
     void aFileIsHandedOverOnlyByItsOwnUser() {
         SingleInstance first;
         QVERIFY(!first.anotherRunning());
         QStringList got;
-        first.setReceiver([&got](const std::string& path) { got << QString::fromStdString(path); });
+        first.setReceiver([&got](const std::string& path) {
+            got << QString::fromStdString(path);
+            return got.size() < 2;
+        });
         SingleInstance second;
         QVERIFY(second.anotherRunning());
-        std::atomic<int> taken{-1};
-        std::thread later([&] { taken = second.handOver("/d/jueves.qlv") ? 1 : 0; });
-        QTRY_VERIFY(taken != -1); // the holder answers from its event loop
-        later.join();
-        QCOMPARE(taken.load(), 1);
+        auto handOver = [&second](const std::string& path) {
+            std::atomic<int> taken{-1};
+            std::thread later([&] { taken = second.handOver(path) ? 1 : 0; });
+            while (taken == -1) // the holder answers from its event loop
+                QTest::qWait(10);
+            later.join();
+            return taken.load();
+        };
+        QCOMPARE(handOver("/d/jueves.qlv"), 1);
         QCOMPARE(got, QStringList{QStringLiteral("/d/jueves.qlv")});
+        QCOMPARE(handOver("/d/" + std::string(252, 'x')), 0);
+        QCOMPARE(handOver("/d/lleno.qlv"), 0); // no room
+        QCOMPARE(got.size(), 2);
+
+        // A call that never ends its path is hung up on once it is longer
+        // than any path, well before its time is up.
+        const std::string socketPath = qgetenv("XDG_RUNTIME_DIR").toStdString() + "/quelvar.socket";
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+        const int flood = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::connect(flood, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const std::string endless(2048, 'x');
+        QCOMPARE(::send(flood, endless.data(), endless.size(), MSG_NOSIGNAL), ssize_t(endless.size()));
+        QTest::qWait(100);
+        char answer;
+        const ssize_t heardBack = ::recv(flood, &answer, 1, MSG_DONTWAIT);
+        QVERIFY(heardBack == 0 || (heardBack < 0 && errno == ECONNRESET)); // hung up, not still reading
+        ::close(flood);
 
         if (::getuid() != 0) QSKIP("a second user needs root");
-        const std::string name = "quelvar-" + std::to_string(::getuid());
         int said[2];
         QCOMPARE(::pipe2(said, O_NONBLOCK), 0);
         const pid_t other = ::fork();
         if (other == 0) {
-            // Another user calls this user's name straight, and tells what
+            // Another user calls this user's socket straight, and tells what
             // came back: 'n' nothing, 'y' an answer.
-            char heard = '?';
+            char heard = 'n';
             if (::setuid(65534) == 0) {
-                sockaddr_un address{};
-                address.sun_family = AF_UNIX;
-                std::memcpy(address.sun_path + 1, name.data(), name.size());
                 const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
                 const timeval wait{3, 0};
                 ::setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-                const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-                if (::connect(s, reinterpret_cast<sockaddr*>(&address), length) == 0) {
+                if (::connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
                     ::send(s, "/d/otro.qlv", 12, MSG_NOSIGNAL); // with its ending zero
                     char answer = 0;
                     heard = ::recv(s, &answer, 1, 0) == 1 ? 'y' : 'n';
@@ -289,11 +396,34 @@ private slots:
         }
         ::close(said[1]);
         char heard = 0;
-        QTRY_VERIFY(heard != 0 || ::read(said[0], &heard, 1) == 1); // the holder hangs up from its event loop
+        QTRY_VERIFY(heard != 0 || ::read(said[0], &heard, 1) == 1);
         ::close(said[0]);
+        ::waitpid(other, nullptr, 0);
         QCOMPARE(heard, 'n');
         QTest::qWait(100);
-        QCOMPARE(got.size(), 1);
+        QCOMPARE(got.size(), 2);
+    }
+
+    // A start between the holder's lock and its listening socket waits for
+    // the socket instead of taking the holder for gone.
+    void aHandOverWaitsForTheHolderToListen() {
+        const std::string folder = qgetenv("XDG_RUNTIME_DIR").toStdString();
+        const int lock = ::open((folder + "/quelvar.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QCOMPARE(::flock(lock, LOCK_EX), 0);
+        SingleInstance later;
+        QVERIFY(later.anotherRunning());
+        std::atomic<int> taken{-1};
+        std::thread start([&] { taken = later.handOver("/d/viernes.qlv") ? 1 : 0; });
+        QTest::qWait(300);
+        ::close(lock); // the holder's lock is free, and now it comes up for real
+        SingleInstance holder;
+        QVERIFY(!holder.anotherRunning());
+        QStringList got;
+        holder.setReceiver([&got](const std::string& path) { return got << QString::fromStdString(path), true; });
+        QTRY_VERIFY(taken != -1);
+        start.join();
+        QCOMPARE(taken.load(), 1);
+        QCOMPARE(got, QStringList{QStringLiteral("/d/viernes.qlv")});
     }
 
     // A name in a folder that does not exist is refused by the save dialog

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -15,14 +14,19 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <cerrno>
 #include <chrono>
 #include <cstddef>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quelvar {
 
@@ -75,17 +79,40 @@ bool QtDesktop::anotherInstanceRunning() { return instance_.anotherRunning(); }
 
 bool QtDesktop::handOver(const std::string& path) { return instance_.handOver(path); }
 
+namespace {
+
+// A file: URI's path as the bytes it encodes; empty when it names no file
+// on this machine.
+std::string localPath(const std::string& uri) {
+    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(uri));
+    if (!url.isValid() || !url.isLocalFile()) return {};
+    if (!url.host().isEmpty() && url.host() != QStringLiteral("localhost")) return {};
+    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!path.startsWith('/')) return {};
+    return path.toStdString();
+}
+
+} // namespace
+
 // One argument that is no option is a file to open, as a file manager gives
-// it; anything else on the command line is not read.
+// it; anything else on the command line is not read. The path stays the
+// bytes it was given (a name need not be UTF-8), and a relative one is put
+// after the working folder as it stands: folding "a/../b" as text would
+// name another file than the kernel opens when a is a link.
 std::optional<std::string> QtDesktop::startFile() {
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    if (arguments.size() != 1 || arguments[0].isEmpty() || arguments[0].startsWith('-')) return std::nullopt;
-    QString path = arguments[0];
-    if (path.startsWith(QStringLiteral("file:"))) path = QUrl(path).toLocalFile();
-    if (path.isEmpty()) return std::nullopt;
+    if (arguments_.size() != 1) return std::nullopt;
+    std::string path = arguments_[0];
+    if (path.empty() || path[0] == '-') return std::nullopt;
+    if (path.rfind("file:", 0) == 0) path = localPath(path);
+    if (path.empty() || path.find('\0') != std::string::npos) return std::nullopt;
     // Made whole here: the instance it may go to works in another folder.
-    return QFileInfo(path).absoluteFilePath().toStdString();
+    if (path[0] != '/') {
+        std::error_code error;
+        const std::string here = std::filesystem::current_path(error).native();
+        if (error) return std::nullopt;
+        path = here + (here.back() == '/' ? "" : "/") + path;
+    }
+    return path;
 }
 
 namespace {
@@ -179,44 +206,99 @@ FileResult failureFromErrno(int err) {
 
 } // namespace
 
+// Files are named by bytes, as the kernel names them: a name that is no
+// UTF-8 is read and written back under the same bytes.
 FileResult QtDesktop::readFile(const std::string& path, std::size_t maxBytes) {
-    const QString name = QString::fromStdString(path);
-    const QFileInfo info(name);
-    if (!info.exists()) return failure(errores::NoEncontrado);
-    // Only regular files: a pipe would block and a device may never end.
-    if (!info.isFile()) return failure(errores::AccesoRuta);
-    QFile file(name);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) return failureFromErrno(errno);
+    // Opened without waiting, and what was opened is checked, not the name:
+    // a pipe put in the file's place meanwhile would block the window for
+    // good, and a device may never end.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOTDIR ? failure(errores::NoEncontrado) : failureFromErrno(errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return failure(errores::AccesoRuta);
+    }
     // Read one byte past the limit to tell a large file without trusting its size.
-    const QByteArray data = file.read(static_cast<qint64>(maxBytes) + 1);
-    if (file.error() != QFileDevice::NoError) return failure(errores::ErrorES);
-    if (static_cast<std::size_t>(data.size()) > maxBytes) return failure(errores::DemasiadoGrande);
-    if (data.isEmpty()) return failure(errores::FinDeArchivo);
-    return {true, 0, {}, data.toStdString()};
+    std::string data(maxBytes + 1, '\0');
+    std::size_t got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return failure(errores::ErrorES);
+        }
+        if (n == 0) break;
+        got += std::size_t(n);
+    }
+    ::close(fd);
+    if (got > maxBytes) return failure(errores::DemasiadoGrande);
+    if (got == 0) return failure(errores::FinDeArchivo);
+    data.resize(got);
+    return {true, 0, {}, std::move(data)};
 }
 
+namespace {
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + sent, bytes.size() - sent);
+        if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = EIO;
+        if (n <= 0) return false;
+        sent += std::size_t(n);
+    }
+    return true;
+}
+
+} // namespace
+
+// The old file is replaced only once the new one is complete on disk: it is
+// written beside it under another name, then renamed over it in one step.
 FileResult QtDesktop::writeFile(const std::string& path, const std::string& bytes) {
-    const QString name = QString::fromStdString(path);
-    const QFileInfo info(name);
+    std::string target = path;
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
     // Only a regular file, or a name not taken yet: a pipe would block the
     // window for good, and a device is no place for a ticket.
-    if (info.exists() && !info.isFile()) return failure(errores::AccesoRuta);
-    // The old file is replaced only once the new one is complete on disk.
-    // Unbuffered, so that a short write shows here: through the buffer a
-    // partly flushed file would still be committed.
-    QSaveFile file(name);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failureFromErrno(errno);
-    errno = 0;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+    if (exists && !S_ISREG(old.st_mode)) return failure(errores::AccesoRuta);
+    // A link keeps pointing at the file it names: that file is replaced.
+    if (exists)
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    const std::size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = folder + ".quelvar-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return failureFromErrno(errno);
+    auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return failureFromErrno(err);
+    };
+    if (!writeAll(fd, bytes)) return fail(errno);
+    // A replaced file keeps its permissions.
+    if (exists) ::fchmod(fd, old.st_mode & 07777);
+    if (::fsync(fd) != 0) return fail(errno);
+    if (::close(fd) != 0) {
         const int err = errno;
-        file.cancelWriting();
-        file.commit();
+        ::unlink(temporary.c_str());
         return failureFromErrno(err);
     }
-    errno = 0;
-    if (!file.commit()) return failureFromErrno(errno ? errno : EIO);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temporary.c_str());
+        return failureFromErrno(err);
+    }
     return {};
 }
 

@@ -10,15 +10,18 @@ class QFileDialog;
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace quelvar {
 
-// The real desktop: Qt message boxes and file dialogs, files written through
-// QSaveFile, the command line's file, and a per-user socket name for the
-// single-instance test and the hand-over of a file.
+// The real desktop: Qt message boxes and file dialogs, files read and
+// written by their bytes' names, the command line's file, and the
+// single-instance lock with its hand-over of a file.
 class QtDesktop : public Desktop {
 public:
-    QtDesktop() = default;
+    // arguments: the command line after the program's name, as bytes.
+    explicit QtDesktop(std::vector<std::string> arguments = {}) : arguments_(std::move(arguments)) {}
     ~QtDesktop() override;
     QtDesktop(const QtDesktop&) = delete;
     QtDesktop& operator=(const QtDesktop&) = delete;
@@ -30,8 +33,9 @@ public:
     bool anotherInstanceRunning() override;
     std::optional<std::string> startFile() override;
     bool handOver(const std::string& path) override;
-    // Where the paths that later starts hand over go.
-    void setHandOverReceiver(std::function<void(const std::string&)> receive) {
+    // Where the paths that later starts hand over go; the receiver says
+    // whether it had room for one more.
+    void setHandOverReceiver(std::function<bool(const std::string&)> receive) {
         instance_.setReceiver(std::move(receive));
     }
     std::optional<std::string> fileDialog(const FileDialog& dialog) override;
@@ -47,6 +51,7 @@ public:
     static std::unique_ptr<QFileDialog> makeFileDialog(const FileDialog& dialog, QWidget* owner);
 
 private:
+    std::vector<std::string> arguments_;
     QPointer<QWidget> owner_;
     SingleInstance instance_;
     std::function<void(Formulario)> showDialog_;

@@ -1,14 +1,24 @@
 #include "qt/SingleInstance.h"
 
+#include "base/Utf8.h"
+#include "betfile/Comandos.h"
+
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -17,24 +27,46 @@ namespace quelvar {
 
 namespace {
 
-// A path is at most this long; more is no path.
-constexpr std::size_t MaximoRuta = 64 * 1024;
-// Calls waiting for their path at once, and how long one may take.
-constexpr std::size_t MaximoLlamadas = 8;
-constexpr int PlazoLlamadaMs = 5000;
+// A path the open command would take is at most this many characters, and
+// so at most four times as many bytes: more is refused at the lock.
+constexpr std::size_t MaximoCaracteres = ComandosArchivo::RutaMaxima;
+constexpr std::size_t MaximoBytes = 4 * MaximoCaracteres;
+// Each call has this long to send its path; calls open at once are bounded
+// only so that file descriptors never run out.
+constexpr int PlazoLlamadaMs = 1000;
+constexpr std::size_t MaximoLlamadas = 64;
+// How long a later start keeps trying a holder that is not listening yet or
+// that hung up without an answer.
+constexpr auto PlazoEntrega = std::chrono::milliseconds(3000);
+constexpr auto PausaEntrega = std::chrono::milliseconds(50);
 constexpr char Tomado = '1';
+constexpr char Rechazado = '0';
 
-// The name lies in the abstract namespace, one per user: the kernel frees it
-// with the process, however it ends, and it needs no folder, so no setting
-// of the environment can give two instances two different locks.
+constexpr const char* NombreCerrojo = "quelvar.lock";
+constexpr const char* NombreSocket = "quelvar.socket";
+
+// The user's runtime folder, when it is truly the user's own: an absolute
+// path to a folder that the user owns and nobody else may enter.
+std::optional<std::string> carpetaPropia() {
+    const char* dir = std::getenv("XDG_RUNTIME_DIR");
+    if (!dir || dir[0] != '/') return std::nullopt;
+    struct stat info {};
+    if (::stat(dir, &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
+        return std::nullopt;
+    return std::string(dir);
+}
+
 struct Direccion {
     sockaddr_un address{};
     socklen_t length = 0;
-    Direccion() {
-        const std::string name = "quelvar-" + std::to_string(::getuid());
+    bool valid = false;
+    explicit Direccion(const std::string& folder) {
+        const std::string path = folder + "/" + NombreSocket;
+        if (path.size() >= sizeof address.sun_path) return;
         address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path + 1, name.data(), name.size()); // sun_path[0] = 0: abstract
-        length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size() + 1);
+        valid = true;
     }
     const sockaddr* get() const { return reinterpret_cast<const sockaddr*>(&address); }
 };
@@ -43,6 +75,34 @@ bool sameUser(int connection) {
     ucred peer{};
     socklen_t size = sizeof peer;
     return ::getsockopt(connection, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+}
+
+// One try at handing a path over: the holder's answer, or nothing when it
+// was not listening or hung up without one.
+std::optional<bool> entregar(const Direccion& where, const std::string& message) {
+    const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (s < 0) return false;
+    // A holder that hangs must not hang this start too.
+    const timeval wait{PlazoEntrega.count() / 1000, 0};
+    ::setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+    ::setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    std::optional<bool> answer;
+    if (::connect(s, where.get(), where.length) == 0) {
+        if (!sameUser(s)) {
+            ::close(s);
+            return false;
+        }
+        std::size_t sent = 0;
+        while (sent < message.size()) {
+            const ssize_t n = ::send(s, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
+            if (n <= 0) break;
+            sent += std::size_t(n);
+        }
+        char said = 0;
+        if (sent == message.size() && ::recv(s, &said, 1, 0) == 1) answer = said == Tomado;
+    }
+    ::close(s);
+    return answer;
 }
 
 } // namespace
@@ -61,65 +121,70 @@ SingleInstance::~SingleInstance() {
     for (auto& call : calls_)
         if (call->fd >= 0) ::close(call->fd);
     if (socket_ >= 0) ::close(socket_);
+    if (lock_ >= 0) ::close(lock_);
 }
 
 bool SingleInstance::anotherRunning() {
-    const Direccion where;
-    const int own = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (own < 0) return false; // no lock can be made: one window is better than none
-    if (::bind(own, where.get(), where.length) == 0 && ::listen(own, SOMAXCONN) == 0) {
-        socket_ = own;
-        notifier_ = std::make_unique<QSocketNotifier>(own, QSocketNotifier::Read);
-        connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::accept);
+    // No folder of the user's own: no lock can be made, and one window is
+    // better than none.
+    const std::optional<std::string> folder = carpetaPropia();
+    if (!folder) return false;
+    const std::string lockPath = *folder + "/" + NombreCerrojo;
+    const int lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (lock < 0) return false;
+    struct stat info {};
+    if (::fstat(lock, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::getuid()) {
+        ::close(lock);
         return false;
     }
-    const int err = errno;
-    ::close(own);
-    if (err != EADDRINUSE) return false;
-
-    // Taken: it is another instance only if a live process of this user
-    // holds it.
-    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (probe < 0) return false;
-    bool ours = false;
-    if (::connect(probe, where.get(), where.length) == 0)
-        ours = sameUser(probe);
-    else
-        ours = errno == EAGAIN; // a holder too busy to take the call is still a holder
-    ::close(probe);
-    return ours;
+    // Taking the lock and knowing it was free are one step; the kernel lets
+    // it go with the process.
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        ::close(lock);
+        return err == EWOULDBLOCK;
+    }
+    lock_ = lock;
+    // Whatever socket is left there belongs to a holder that is gone.
+    const Direccion where(*folder);
+    if (!where.valid) return false;
+    ::unlink(where.address.sun_path);
+    const int own = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (own < 0) return false;
+    if (::bind(own, where.get(), where.length) != 0 || ::listen(own, SOMAXCONN) != 0) {
+        ::close(own);
+        return false; // still the holder: later starts show the message
+    }
+    socket_ = own;
+    notifier_ = std::make_unique<QSocketNotifier>(own, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::accept);
+    return false;
 }
 
 bool SingleInstance::handOver(const std::string& path) const {
-    if (path.empty() || path.size() > MaximoRuta || path.find('\0') != std::string::npos) return false;
-    const Direccion where;
-    const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (s < 0) return false;
-    // A holder that hangs must not hang this start too.
-    const timeval wait{PlazoLlamadaMs / 1000, 0};
-    ::setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
-    ::setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    bool taken = false;
-    if (::connect(s, where.get(), where.length) == 0 && sameUser(s)) {
-        const std::string message = path + '\0';
-        std::size_t sent = 0;
-        while (sent < message.size()) {
-            const ssize_t n = ::send(s, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
-            if (n <= 0) break;
-            sent += std::size_t(n);
-        }
-        char answer = 0;
-        taken = sent == message.size() && ::recv(s, &answer, 1, 0) == 1 && answer == Tomado;
+    if (path.empty() || path.size() > MaximoBytes || utf8::length(path) > MaximoCaracteres ||
+        path.find('\0') != std::string::npos)
+        return false;
+    const std::optional<std::string> folder = carpetaPropia();
+    if (!folder) return false;
+    const Direccion where(*folder);
+    if (!where.valid) return false;
+    const std::string message = path + '\0';
+    // The holder may have taken the lock and not be listening yet, or may
+    // have hung up on a call it had no time for: try again briefly.
+    const auto end = std::chrono::steady_clock::now() + PlazoEntrega;
+    for (;;) {
+        if (const std::optional<bool> answer = entregar(where, message)) return *answer;
+        if (std::chrono::steady_clock::now() + PausaEntrega > end) return false;
+        std::this_thread::sleep_for(PausaEntrega);
     }
-    ::close(s);
-    return taken;
 }
 
 void SingleInstance::accept() {
     const int c = ::accept4(socket_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (c < 0) return;
-    // Only this user's own starts; a start that only asks who holds the
-    // name hangs up at once.
+    // Only this user's own starts; past the bound a call is hung up on, and
+    // a real start tries again.
     if (!sameUser(c) || calls_.size() >= MaximoLlamadas) {
         ::close(c);
         return;
@@ -136,7 +201,7 @@ void SingleInstance::accept() {
 }
 
 void SingleInstance::read(Call* call) {
-    char buffer[4096];
+    char buffer[1024];
     for (;;) {
         const ssize_t n = ::read(call->fd, buffer, sizeof buffer);
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) return; // more to come
@@ -145,12 +210,11 @@ void SingleInstance::read(Call* call) {
         const std::size_t end = call->bytes.find('\0');
         if (end != std::string::npos) {
             const std::string path = call->bytes.substr(0, end);
-            const bool answered = ::send(call->fd, &Tomado, 1, MSG_NOSIGNAL) == 1;
-            drop(call);
-            if (answered && !path.empty() && receive_) receive_(path);
-            return;
+            const bool taken = !path.empty() && utf8::length(path) <= MaximoCaracteres && receive_ && receive_(path);
+            ::send(call->fd, taken ? &Tomado : &Rechazado, 1, MSG_NOSIGNAL);
+            break;
         }
-        if (call->bytes.size() > MaximoRuta) break;
+        if (call->bytes.size() > MaximoBytes) break; // no path is this long
     }
     drop(call);
 }

@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QSettings>
 
+#include <string>
+#include <vector>
+
 int main(int argc, char* argv[]) {
     // The window repaints a few cells at a time. Through X shared memory,
     // every repaint of pixels the server may still be reading first waits
@@ -31,14 +34,15 @@ int main(int argc, char* argv[]) {
     quelvar::hablarEspanol();
     quelvar::instalarAccesibilidad();
 
-    quelvar::QtDesktop desktop;
+    // What Qt has not taken of the command line, as the bytes it was given.
+    quelvar::QtDesktop desktop(std::vector<std::string>(argv + 1, argv + argc));
     quelvar::Programa programa(desktop);
     if (!programa.frmQuelvar.Form_Load()) return 0;
 
     quelvar::MainWindow window(programa);
     desktop.setOwner(&window);
     desktop.setDialogs([&window](quelvar::Formulario form) { window.showDialog(form); });
-    desktop.setHandOverReceiver([&window](const std::string& path) { window.openFromOutside(path); });
+    desktop.setHandOverReceiver([&window](const std::string& path) { return window.openFromOutside(path); });
     window.show();
     if (const auto file = desktop.startFile()) window.openFromOutside(*file);
     return QApplication::exec();
