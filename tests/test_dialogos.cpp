@@ -216,25 +216,42 @@ private slots:
     void toolbarClicks_data() {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("effect");
-        QTest::newRow("1 open") << 1 << "dialog Abrir";
-        QTest::newRow("5 exit") << 5 << "close";
-        QTest::newRow("6 simple") << 6 << "nothing";
-        QTest::newRow("7 multiple") << 7 << "multiple";
-        QTest::newRow("8 random") << 8 << "nothing";
-        QTest::newRow("9 manual") << 9 << "manual";
-        QTest::newRow("11 print") << 11 << "nothing";
-        QTest::newRow("12 about") << 12 << "about";
-        QTest::newRow("2 save, disabled") << 2 << "nothing";
-        QTest::newRow("3 save as, disabled") << 3 << "nothing";
-        QTest::newRow("4 close, disabled") << 4 << "nothing";
-        QTest::newRow("10 delete, disabled") << 10 << "nothing";
+        QTest::addColumn<int>("alone"); // the position whose item alone is enabled; 0 as at start
+        QTest::newRow("1 open") << 1 << "dialog Abrir" << 0;
+        QTest::newRow("5 exit") << 5 << "close" << 0;
+        QTest::newRow("6 simple") << 6 << "nothing" << 0;
+        QTest::newRow("7 multiple") << 7 << "multiple" << 0;
+        QTest::newRow("8 random") << 8 << "nothing" << 0;
+        QTest::newRow("9 manual") << 9 << "manual" << 0;
+        QTest::newRow("11 print") << 11 << "nothing" << 0;
+        QTest::newRow("12 about") << 12 << "about" << 0;
+        QTest::newRow("2 save, disabled") << 2 << "nothing" << 0;
+        QTest::newRow("3 save as, disabled") << 3 << "nothing" << 0;
+        QTest::newRow("4 close, disabled") << 4 << "nothing" << 0;
+        QTest::newRow("10 delete, disabled") << 10 << "nothing" << 0;
+        // Each position follows its own item, and that item alone.
+        QTest::newRow("2 save, alone enabled") << 2 << "dialog Guardar como..." << 2;
+        QTest::newRow("3 save as, alone enabled") << 3 << "dialog Guardar como..." << 3;
+        QTest::newRow("4 close, alone enabled") << 4 << "question" << 4;
+        QTest::newRow("10 delete, alone enabled") << 10 << "delete" << 10;
+        QTest::newRow("10 delete, close enabled") << 10 << "nothing" << 4;
     }
     void toolbarClicks() {
         QFETCH(int, position);
         QFETCH(QString, effect);
+        QFETCH(int, alone);
         Started s;
         s.desk.choose(std::nullopt);
         s.desk.onShow = [](Formulario) {};
+        const std::map<int, ItemMenu ControlesQuelvar::*> items{{2, &ControlesQuelvar::mnuGuardar},
+                                                                {3, &ControlesQuelvar::mnuGuardarComo},
+                                                                {4, &ControlesQuelvar::mnuCerrar},
+                                                                {10, &ControlesQuelvar::mnuBorrar}};
+        if (alone) {
+            (s.f.*items.at(alone)).Enabled = true;
+            s.m.Modificado = true;
+        }
+        if (alone == 4 && position == 4) s.desk.answer(MsgAnswer::Cancel);
         s.f.pTools_MouseMove(0, 0, 215 + 750 * (position - 1) + 1, 100);
         s.f.pTools_Click();
         QString seen = "nothing";
@@ -243,6 +260,7 @@ private slots:
         if (s.f.mnuApMul.Checked) seen = "multiple";
         if (s.f.mnuApManual.Checked) seen = "manual";
         if (!s.desk.shown.empty()) seen = s.desk.shown[0] == Formulario::AcercaDe ? "about" : "delete";
+        if (!s.desk.boxes.empty()) seen = "question";
         QCOMPARE(seen, effect);
         QCOMPARE(s.f.BotonActual, 0);
         QCOMPARE(s.f.imRaised.Picture, 0);

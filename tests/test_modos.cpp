@@ -155,40 +155,53 @@ private slots:
     }
 
     void reducingTheSize_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("deselect"); // a number taken back before the size changes, 0 none
         QTest::addColumn<QString>("held");
         QTest::addColumn<QString>("cells");
-        QTest::newRow("yes") << int(MsgAnswer::Yes) << 0 << "M6:11,22,33,44,5,16,,,,/,"
+        QTest::newRow("yes") << 8 << 6 << int(MsgAnswer::Yes) << 0 << "M6:11,22,33,44,5,16,,,,/,"
                              << "1.5 1.11 1.16 1.22 1.33 1.44 #6";
-        QTest::newRow("no") << int(MsgAnswer::No) << 0 << ""
+        QTest::newRow("no") << 8 << 6 << int(MsgAnswer::No) << 0 << ""
                             << "";
         // Every number past the new size counts, not only the leading ones.
-        QTest::newRow("yes, a gap before the size") << int(MsgAnswer::Yes) << 22 << "M6:11,,33,44,5,16,,,,/,"
+        QTest::newRow("yes, a gap before the size") << 8 << 6 << int(MsgAnswer::Yes) << 22 << "M6:11,,33,44,5,16,,,,/,"
                                                     << "1.5 1.11 1.16 1.33 1.44 #6";
+        // One fewer: the last slot alone is past the new size.
+        QTest::newRow("8 to 7") << 8 << 7 << int(MsgAnswer::Yes) << 0 << "M7:11,22,33,44,5,16,27,,,/,"
+                                << "1.5 1.11 1.16 1.22 1.27 1.33 1.44 #7";
+        QTest::newRow("10 to 9") << 10 << 9 << int(MsgAnswer::Yes) << 0 << "M9:11,22,33,44,5,16,27,38,49,/,"
+                                 << "1.5 1.11 1.16 1.22 1.27 1.33 1.38 1.44 1.49 #9";
     }
     void reducingTheSize() {
+        QFETCH(int, from);
+        QFETCH(int, to);
         QFETCH(int, answer);
         QFETCH(int, deselect);
         QFETCH(QString, held);
         QFETCH(QString, cells);
-        Multiple m(8, {11, 22, 33, 44, 5, 16, 27, 38});
+        Multiple m(from, {});
+        const int numbers[] = {11, 22, 33, 44, 5, 16, 27, 38, 49, 50};
+        for (int i = 0; i < from; ++i)
+            m.f.lblNral_Click(numbers[i]);
         if (deselect) m.f.lblNral_Click(deselect);
         m.m.Modificado = false;
         const QString before = dumpSlots(m.f, m.m);
         m.desk.answer(MsgAnswer(answer));
-        m.f.lblApmul_Click(6);
+        m.f.lblApmul_Click(to);
+        QCOMPARE(m.desk.boxes.size(), std::size_t(1));
         QCOMPARE_BOX(m.desk.boxes[0], Reduce, MsgButtons::YesNo, MsgIcon::Information);
         if (MsgAnswer(answer) == MsgAnswer::No) {
             QCOMPARE(dumpSlots(m.f, m.m), before);
-            QCOMPARE(m.m.CantidadMultiple, 8);
-            QVERIFY(m.f.lblApmul[8].seleccionada());
+            QCOMPARE(m.m.CantidadMultiple, from);
+            QVERIFY(m.f.lblApmul[from].seleccionada());
             QVERIFY(!m.m.Modificado);
             return;
         }
         QCOMPARE(dumpSlots(m.f, m.m), held);
         QCOMPARE(dumpCells(m.f), cells);
-        QCOMPARE(m.m.CantidadMultipleFijada, 6);
+        QCOMPARE(int(m.m.CantidadMultipleFijada), to);
         QVERIFY(m.m.Modificado); // the numbers freed are a change to save
     }
 

@@ -465,6 +465,9 @@ private:
         if (m.PasoParpadeo > 6) return "PasoParpadeo out of 0..6";
         if (f.BarraActiva != f.mnuArchivo.Enabled) return "BarraActiva differs from mnuArchivo";
         if (drawTicks > MaximoTicksSorteo) return "a draw that never ends";
+        if (f.mnuApMul.Checked && m.CantidadMultiple != 0)
+            for (int i = m.CantidadMultiple + 1; i <= MaximoMultiple; ++i)
+                if (!m.NumerosMultiple[i].isFree()) return "a filled slot past the chosen size";
         // While numbers are drawn, nothing the user could press is alive.
         if ((f.Timer2.Enabled || f.Timer3.Enabled || f.Timer5.Enabled || f.Timer6.Enabled) &&
             (!m.LlenandoNumeros || f.cmdApuesta.Enabled || f.BarraActiva))

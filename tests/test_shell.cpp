@@ -94,8 +94,12 @@ private slots:
         QCOMPARE(board->hitTest(star).kind, BoardView::Hit::Star);
         QTest::mouseClick(board, Qt::LeftButton, {}, star); // bet 2 has no stars: ignored
         QVERIFY(s.f.tablero[3].lblEstrella[9].libre());
-        // Between cells nothing is hit.
+        // Between cells nothing is hit, and the plus sign gives way to the arrow.
         QCOMPARE(board->hitTest(QPointF(0.5, 0.5)).kind, BoardView::Hit::None);
+        QTest::mouseMove(board, cell);
+        QVERIFY(board->testAttribute(Qt::WA_SetCursor));
+        QTest::mouseMove(board, QPoint(1, 1));
+        QVERIFY(!board->testAttribute(Qt::WA_SetCursor));
     }
 
     // A cell of 13 x 14 pixels takes exactly those: its right and bottom
@@ -421,6 +425,11 @@ private slots:
             << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right} << int(H::Number) << 45;
         QTest::newRow("stars' edges hold") << QList<int>{Qt::Key_End, Qt::Key_Down, Qt::Key_Right} << int(H::Star) << 9;
         QTest::newRow("home") << QList<int>{Qt::Key_End, Qt::Key_Home} << int(H::Number) << 1;
+        // The size chooser: one column, up and left go back, down and right on.
+        constexpr int Size = 3;
+        QTest::newRow("sizes, down and right") << QList<int>{Qt::Key_Down, Qt::Key_Right} << Size << 8;
+        QTest::newRow("sizes, left and up") << QList<int>{Qt::Key_End, Qt::Key_Left, Qt::Key_Up} << Size << 8;
+        QTest::newRow("sizes, edges hold") << QList<int>{Qt::Key_Up, Qt::Key_Left} << Size << 6;
     }
     void arrowsMoveTheFocusCell() {
         QFETCH(QList<int>, keys);
@@ -433,10 +442,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.betButton());
         QTest::keyClick(&w, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.board(1));
+        const bool sizes = kind == 3;
+        for (int b = 0; sizes && b < Apuestas; ++b)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         for (int key : keys)
-            QTest::keyClick(w.board(1), Qt::Key(key), index % 2 ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(int(w.board(1)->focusCell().kind), kind);
-        QCOMPARE(w.board(1)->focusCell().index, index);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), index % 2 ? Qt::KeypadModifier : Qt::NoModifier);
+        const BoardView::Hit cell = w.board(1)->focusCell();
+        QCOMPARE(sizes ? kind : int(cell.kind), kind);
+        QCOMPARE(sizes ? w.sizeChooser()->focusCell() : cell.index, index);
     }
 
     // Tab goes round the button, the five boards and the size chooser; a
@@ -526,6 +539,8 @@ private slots:
         QCOMPARE(board->focusChild(), board->child(0));
         QVERIFY(board->child(0)->state().focused);
         QVERIFY(!board->child(1)->state().focused);
+        QTest::keyClick(w.board(1), Qt::Key_End); // star 9, the last child
+        QCOMPARE(board->focusChild(), board->child(58));
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(w.sizeChooser(), Qt::Key_End);
@@ -534,7 +549,7 @@ private slots:
         QVERIFY(sizes->child(4)->state().focused);
         QVERIFY(!board->child(0)->state().focused);
         QCOMPARE(board->focusChild(), nullptr);
-        QCOMPARE(told, (QList<int>{10, 11, 10, 20, 30, 40, 50, 60, 64}));
+        QCOMPARE(told, (QList<int>{10, 11, 10, 68, 20, 30, 40, 50, 60, 64}));
         QTest::keyClick(w.sizeChooser(), Qt::Key_Space);
         QCOMPARE(int(s.m.CantidadMultipleFijada), 10); // in the simple shape a click only remembers it
     }
@@ -648,9 +663,9 @@ private slots:
         QTRY_COMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''uno''"));
         QDialog modal(&w);
         QTimer::singleShot(50, &w, [&] { w.openFromOutside("/d/dos.qlv"); });
-        QTimer::singleShot(600, &modal, [&] {
+        onNextDialog([&](QWidget*) {
+            QTest::qWait(550);
             QCOMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''uno''"));
-            modal.accept();
         });
         modal.exec();
         QTRY_COMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''dos''"));
@@ -907,6 +922,15 @@ private slots:
         QVERIFY(s.f.lblApmul[6].libre());
         QCOMPARE(s.m.PasoParpadeo, 0);
         QVERIFY(!t1->isActive());
+        // Stopped and started again within one handler: a whole new
+        // interval, not what was left of the old one.
+        s.f.Timer1.habilitar(true);
+        w.refresh();
+        QTest::qWait(150);
+        s.f.Timer1.habilitar(false);
+        s.f.Timer1.habilitar(true);
+        w.refresh();
+        QVERIFY2(t1->remainingTime() > 200, qPrintable(QString::number(t1->remainingTime())));
     }
 };
 
