@@ -40,6 +40,10 @@ pass "the window on Wayland, its client area at $CLIENT_X,$CLIENT_Y"
 number_cell 1 10
 px=$((CELL_X + 6))
 py=$((CELL_Y + 7))
+# Weston follows the pointer from the moment it enters its window: it comes
+# in from outside, as it would on a desk.
+xdotool mousemove 1015 750
+sleep 0.3
 xdotool mousemove "$px" "$py"
 sleep 0.3
 xdotool mousemove $((px + 1)) "$py"
