@@ -158,9 +158,8 @@ public:
     Contenedor(
         QWidget* w, QAccessible::Role role, QString name, int count, Make make,
         std::function<int()> focus = [] { return -1; })
-        : QAccessibleWidget(w, role), name_(std::move(name)), ids_(std::size_t(count), 0), focus_(std::move(focus)) {
-        make_ = [this, make](int i) { return make(i); };
-    }
+        : QAccessibleWidget(w, role), name_(std::move(name)), ids_(std::size_t(count), 0), focus_(std::move(focus)),
+          make_(std::move(make)) {}
     ~Contenedor() override {
         for (QAccessible::Id id : ids_)
             if (id) QAccessible::deleteAccessibleInterface(id);

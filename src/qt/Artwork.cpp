@@ -22,7 +22,6 @@ constexpr QRgb AzulClaro = 0x3d6fc4;
 constexpr QRgb AzulFondo = 0xd3e0f4;
 constexpr QRgb Amarillo = 0xffd84a;
 constexpr QRgb AmarilloOscuro = 0xe0a800;
-constexpr int IconSize = 20;
 
 QFont sansBold(int pixels, bool bold) {
     QFont f(QStringLiteral("Liberation Sans"));
