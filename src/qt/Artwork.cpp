@@ -318,6 +318,13 @@ void paintRaised(QPainter& p, int position) {
     paintButtonFace(p, position, QColor(Amarillo));
 }
 
+void fillBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
+    QLinearGradient g(0, 0, size.width(), size.height());
+    g.setColorAt(0, QColor(AzulFondo).lighter(104));
+    g.setColorAt(1, QColor(AzulFondo).darker(106));
+    p.fillRect(area, g);
+}
+
 void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
     using namespace layout;
     // A board repainting its own margins asks for its rectangle only: what
@@ -325,10 +332,7 @@ void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
     const QRectF whole(QPointF(0, 0), QSizeF(size));
     const QRectF shown = area.isEmpty() ? whole : area & whole;
     const auto shows = [&shown](const QRectF& r) { return shown.intersects(r.adjusted(-2, -2, 2, 2)); };
-    QLinearGradient g(0, 0, size.width(), size.height());
-    g.setColorAt(0, QColor(AzulFondo).lighter(104));
-    g.setColorAt(1, QColor(AzulFondo).darker(106));
-    p.fillRect(shown, g);
+    fillBoardsBackground(p, size, shown);
     // A band of balls and stars above the boards.
     const qreal bandY = px(FrameTop) / 2 + 1;
     if (shows(QRectF(0, bandY - 10, size.width(), 20))) {

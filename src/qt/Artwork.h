@@ -28,6 +28,8 @@ void paintRaised(QPainter& p, int position);
 // Picture2: the boards' panels, the yellow star areas and the size panel;
 // only what lies on area (all of it when area is empty).
 void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area = {});
+// Its colours alone, with no shapes: a ground to paint the rest on.
+void fillBoardsBackground(QPainter& p, QSize size, const QRectF& area);
 // Picture1: the bottom bar.
 void paintBottomBar(QPainter& p, QSize size);
 

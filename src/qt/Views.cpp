@@ -58,18 +58,6 @@ void tellChanged(QWidget* w, int child) {
     QAccessible::updateAccessibility(&state);
 }
 
-// An opaque widget at a device pixel ratio that is no whole number may end
-// half way through a device pixel: neither it nor its parent paints that
-// column, and a seam shows. There the parent paints first, and the widget
-// over it; at whole ratios the widget alone paints its pixels.
-void paintOpaqueOnWholePixels(QWidget* w) {
-    const qreal ratio = w->devicePixelRatioF();
-    const bool whole = ratio == std::floor(ratio);
-    if (w->testAttribute(Qt::WA_OpaquePaintEvent) == whole) return;
-    w->setAttribute(Qt::WA_OpaquePaintEvent, whole);
-    if (!whole) w->parentWidget()->update(w->geometry());
-}
-
 // The keyboard's focus frame: a dark band just outside the cell, two pixels
 // wide, so that the cell's own pixels keep the colours that say its look.
 constexpr int GrosorFoco = 2;
@@ -134,7 +122,7 @@ BoardView::BoardView(FrmQuelvar& form, int tablero, QWidget* parent) : QWidget(p
     setFont(artwork::cellFont());
     // Every pixel is painted here, the background under the board too: a
     // cell that changes repaints only itself, not the artwork behind it.
-    paintOpaqueOnWholePixels(this);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     lineHeight_ = QFontMetricsF(font()).height();
     for (int k = 1; k <= NumerosPorTablero; ++k)
         rects_[k] = rectF(celdaNumero(k));
@@ -227,15 +215,18 @@ void BoardView::sync() {
 
 void BoardView::paintEvent(QPaintEvent* e) {
     using namespace layout;
-    paintOpaqueOnWholePixels(this); // the window may have moved to another screen
     // The painter clips to the region already.
     QPainter p(this);
     if (!e->region().subtracted(cells_).isEmpty()) {
         // More than cells: the boards' background as it lies behind this
         // board, then the frame, white, with the board number at its top.
         p.save();
-        p.setRenderHint(QPainter::Antialiasing);
         p.translate(-pos());
+        // At a fractional scale the board's edge may end inside a device
+        // pixel: the ground covers such a pixel whole first, without
+        // antialiasing, so that nothing of what lay there before shows.
+        artwork::fillBoardsBackground(p, parentWidget()->size(), QRectF(geometry()).adjusted(-1, -1, 1, 1));
+        p.setRenderHint(QPainter::Antialiasing);
         artwork::paintBoardsBackground(p, parentWidget()->size(), geometry());
         p.restore();
         p.fillRect(QRectF(0, 0, px(FrameWidth), px(FrameHeight)), Qt::white);
@@ -313,7 +304,7 @@ SizeChooserView::SizeChooserView(FrmQuelvar& form, QWidget* parent) : QWidget(pa
     connect(this, &SizeChooserView::accessibleChange, this, [this](int child) { tellChanged(this, child); });
     connect(this, &SizeChooserView::accessibleFocus, this, [this](int child) { tellFocus(this, child); });
     setGeometry(rectI(layout::Frame6));
-    paintOpaqueOnWholePixels(this); // it fills its whole rectangle
+    setAttribute(Qt::WA_OpaquePaintEvent); // it fills its whole rectangle
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     setFont(artwork::cellFont());
@@ -344,7 +335,6 @@ void SizeChooserView::sync() {
 }
 
 void SizeChooserView::paintEvent(QPaintEvent*) {
-    paintOpaqueOnWholePixels(this);
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     for (int k = MinimoMultiple; k <= MaximoMultiple; ++k)
