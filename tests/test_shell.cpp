@@ -5,10 +5,12 @@
 #include "VirtualClock.h"
 #include "qt/Accesible.h"
 #include "qt/Artwork.h"
+#include "qt/BoardView.h"
 #include "qt/Geometry.h"
 #include "qt/Idioma.h"
 #include "qt/MainWindow.h"
-#include "qt/Views.h"
+#include "qt/SizeChooserView.h"
+#include "qt/ToolbarView.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -23,7 +25,8 @@
 #include <QSignalSpy>
 #include <QUrl>
 
-#include "qt/Dialogs.h"
+#include "qt/AcercaDeDialog.h"
+#include "qt/BorrarDialog.h"
 
 using namespace quelvar;
 using namespace quelvar::test;
@@ -81,8 +84,8 @@ private slots:
         for (int k = 1; k <= 5; ++k)
             s.f.lblNral2_Click(k);
         w.refresh();
-        const QPoint cell = board->centreOf({BoardView::Hit::Number, 38});
-        QCOMPARE(board->hitTest(cell).index, 38);
+        const QPoint cell = board->centreOf(38);
+        QCOMPARE(board->hitTest(cell), 38);
         QCOMPARE(pixelAt(board, cell + QPoint(5, 5)), QRgb(0xFFFFFF));
         QTest::mouseClick(board, Qt::LeftButton, {}, cell);
         QVERIFY(s.f.tablero[3].lblNral[38].seleccionada());
@@ -90,12 +93,12 @@ private slots:
         // Away from the digits the cell shows its background.
         QCOMPARE(pixelAt(board, cell + QPoint(5, 5)), QRgb(0xFF0000));
 
-        const QPoint star = board->centreOf({BoardView::Hit::Star, 9});
-        QCOMPARE(board->hitTest(star).kind, BoardView::Hit::Star);
+        const QPoint star = board->centreOf(celdas::estrella(9));
+        QCOMPARE(board->hitTest(star), celdas::estrella(9));
         QTest::mouseClick(board, Qt::LeftButton, {}, star); // bet 2 has no stars: ignored
         QVERIFY(s.f.tablero[3].lblEstrella[9].libre());
         // Between cells nothing is hit, and the plus sign gives way to the arrow.
-        QCOMPARE(board->hitTest(QPointF(0.5, 0.5)).kind, BoardView::Hit::None);
+        QCOMPARE(board->hitTest(QPointF(0.5, 0.5)), 0);
         QTest::mouseMove(board, cell);
         QVERIFY(board->testAttribute(Qt::WA_SetCursor));
         QTest::mouseMove(board, QPoint(1, 1));
@@ -138,9 +141,8 @@ private slots:
         QRectF cell = rectF(celdaNumero(23));
         if (kind == 1) cell = rectF(celdaEstrella(1, 5)).translated(-px(FrameLeft[1]), -px(FrameTop));
         QCOMPARE(cell.size(), QSizeF(13, 14));
-        const BoardView::Hit got = w.board(1)->hitTest(cell.topLeft() + QPointF(dx, dy));
-        QCOMPARE(got.kind, hit ? (kind == 0 ? BoardView::Hit::Number : BoardView::Hit::Star) : BoardView::Hit::None);
-        if (hit) QCOMPARE(got.index, kind == 0 ? 23 : 5);
+        QCOMPARE(w.board(1)->hitTest(cell.topLeft() + QPointF(dx, dy)),
+                 hit ? (kind == 0 ? 23 : celdas::estrella(5)) : 0);
     }
 
     // The plus sign: black outline, white inside, the rest transparent, at
@@ -328,7 +330,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         s.desk.answer(MsgAnswer::Yes);
-        QTest::mouseClick(w.board(1), Qt::LeftButton, {}, w.board(1)->centreOf({BoardView::Hit::Star, 2}));
+        QTest::mouseClick(w.board(1), Qt::LeftButton, {}, w.board(1)->centreOf(celdas::estrella(2)));
         QCOMPARE(s.desk.boxes.size(), std::size_t(1));
         QVERIFY(w.action(Menu::mnuApManual)->isChecked());
         QVERIFY(!w.action(Menu::mnuApAleatoria)->isChecked());
@@ -407,34 +409,33 @@ private slots:
     // follow the picture, down from the numbers into the stars and back.
     void arrowsMoveTheFocusCell_data() {
         QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("index");
-        using H = BoardView::Hit;
-        QTest::newRow("first cell") << QList<int>{} << int(H::Number) << 1;
-        QTest::newRow("down, right") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right} << int(H::Number) << 12;
-        QTest::newRow("edges hold") << QList<int>{Qt::Key_Up, Qt::Key_Left} << int(H::Number) << 1;
-        QTest::newRow("foot of 1..9 to star 1") << QList<int>(9, Qt::Key_Down) << int(H::Star) << 1;
+        QTest::addColumn<bool>("sizes");
+        QTest::addColumn<int>("cell"); // numbers 1..50, stars 51..59; or a size
+        using celdas::estrella;
+        QTest::newRow("first cell") << QList<int>{} << false << 1;
+        QTest::newRow("down, right") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right} << false << 12;
+        QTest::newRow("edges hold") << QList<int>{Qt::Key_Up, Qt::Key_Left} << false << 1;
+        QTest::newRow("foot of 1..9 to star 1") << QList<int>(9, Qt::Key_Down) << false << estrella(1);
         QTest::newRow("50 to star 7") << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,    Qt::Key_Up,
                                                     Qt::Key_Up,  Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}
-                                      << int(H::Star) << 7;
-        QTest::newRow("star 7 up to 45") << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}
-                                         << int(H::Number) << 45;
+                                      << false << estrella(7);
+        QTest::newRow("star 7 up to 45") << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up} << false << 45;
         QTest::newRow("star 4 up to 27") << QList<int>{Qt::Key_End, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}
-                                         << int(H::Number) << 27;
+                                         << false << 27;
         QTest::newRow("right stops short of 46..50")
-            << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right} << int(H::Number) << 45;
-        QTest::newRow("stars' edges hold") << QList<int>{Qt::Key_End, Qt::Key_Down, Qt::Key_Right} << int(H::Star) << 9;
-        QTest::newRow("home") << QList<int>{Qt::Key_End, Qt::Key_Home} << int(H::Number) << 1;
+            << QList<int>{Qt::Key_End, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right} << false << 45;
+        QTest::newRow("stars' edges hold")
+            << QList<int>{Qt::Key_End, Qt::Key_Down, Qt::Key_Right} << false << estrella(9);
+        QTest::newRow("home") << QList<int>{Qt::Key_End, Qt::Key_Home} << false << 1;
         // The size chooser: one column, up and left go back, down and right on.
-        constexpr int Size = 3;
-        QTest::newRow("sizes, down and right") << QList<int>{Qt::Key_Down, Qt::Key_Right} << Size << 8;
-        QTest::newRow("sizes, left and up") << QList<int>{Qt::Key_End, Qt::Key_Left, Qt::Key_Up} << Size << 8;
-        QTest::newRow("sizes, edges hold") << QList<int>{Qt::Key_Up, Qt::Key_Left} << Size << 6;
+        QTest::newRow("sizes, down and right") << QList<int>{Qt::Key_Down, Qt::Key_Right} << true << 8;
+        QTest::newRow("sizes, left and up") << QList<int>{Qt::Key_End, Qt::Key_Left, Qt::Key_Up} << true << 8;
+        QTest::newRow("sizes, edges hold") << QList<int>{Qt::Key_Up, Qt::Key_Left} << true << 6;
     }
     void arrowsMoveTheFocusCell() {
         QFETCH(QList<int>, keys);
-        QFETCH(int, kind);
-        QFETCH(int, index);
+        QFETCH(bool, sizes);
+        QFETCH(int, cell);
         Started s;
         MainWindow w(s.prog);
         w.show();
@@ -442,14 +443,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.betButton());
         QTest::keyClick(&w, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.board(1));
-        const bool sizes = kind == 3;
         for (int b = 0; sizes && b < Apuestas; ++b)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         for (int key : keys)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), index % 2 ? Qt::KeypadModifier : Qt::NoModifier);
-        const BoardView::Hit cell = w.board(1)->focusCell();
-        QCOMPARE(sizes ? kind : int(cell.kind), kind);
-        QCOMPARE(sizes ? w.sizeChooser()->focusCell() : cell.index, index);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), cell % 2 ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(sizes ? w.sizeChooser()->focusCell() : w.board(1)->focusCell(), cell);
     }
 
     // Tab goes round the button, the five boards and the size chooser; a
@@ -469,7 +467,7 @@ private slots:
         QTest::keyClick(w.betButton(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), w.sizeChooser());
         QTest::keyClick(w.sizeChooser(), Qt::Key_Tab);
-        QTest::mouseClick(w.board(1), Qt::LeftButton, {}, w.board(1)->centreOf({BoardView::Hit::Number, 7}));
+        QTest::mouseClick(w.board(1), Qt::LeftButton, {}, w.board(1)->centreOf(7));
         QVERIFY(s.f.tablero[1].lblNral[7].seleccionada());
         QCOMPARE(QApplication::focusWidget(), w.betButton());
         s.lock(); // as a draw disables the button
@@ -504,7 +502,7 @@ private slots:
         QVERIFY(s.f.tablero[1].lblNral[1].seleccionada());
         QTest::keyClick(board, Qt::Key_Space);
         const QImage after = boards->grab().toImage();
-        const QRect cell = board->cellRectPublic({BoardView::Hit::Number, 1}).translated(board->pos());
+        const QRect cell = board->cellRect(1).toAlignedRect().translated(board->pos());
         const QRect band = cell.adjusted(-2, -2, 2, 2);
         int framed = 0;
         for (int y = 0; y < after.height(); ++y)
@@ -733,7 +731,7 @@ private slots:
         QTRY_VERIFY(s.m.CeldaSorteo > 3);
         const int lit = s.m.CeldaSorteo;
         BoardView* board = w.board(1);
-        const QPoint cell = board->centreOf({BoardView::Hit::Number, lit});
+        const QPoint cell = board->centreOf(lit);
         QTRY_COMPARE(board->grab().toImage().pixel(cell + QPoint(5, 5)) & 0xFFFFFF, QRgb(0xFF8080));
         // A whole bet, then the window is given back.
         QTRY_VERIFY_WITH_TIMEOUT(!s.m.LlenandoNumeros, 20000);

@@ -1,10 +1,12 @@
 #include "qt/Accesible.h"
 
 #include "base/Textos.h"
-#include "qt/Dialogs.h"
+#include "qt/BoardView.h"
+#include "qt/ClickLabel.h"
 #include "qt/Gate.h"
 #include "qt/Geometry.h"
-#include "qt/Views.h"
+#include "qt/SizeChooserView.h"
+#include "qt/ToolbarView.h"
 #include "window/Layout.h"
 
 #include <QAccessible>
@@ -61,12 +63,12 @@ protected:
 
 class CeldaTablero : public Elemento {
 public:
-    CeldaTablero(BoardView* board, BoardView::Hit cell) : Elemento(board), board_(board), cell_(cell) {}
+    CeldaTablero(BoardView* board, int cell) : Elemento(board), board_(board), cell_(cell) {}
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
-        return utf8(cell_.kind == BoardView::Hit::Number ? textos::AccNumero : textos::AccEstrella) +
-               QString::fromStdString(celda().Caption) + utf8(textos::AccApuesta) + QString::number(board_->tablero()) +
-               utf8(enApuesta() ? textos::AccSeleccionado : textos::AccLibre);
+        return utf8(celdas::esEstrella(cell_) ? textos::AccEstrella : textos::AccNumero) +
+               QString::fromStdString(board_->celda(cell_).Caption) + utf8(textos::AccApuesta) +
+               QString::number(board_->tablero()) + utf8(enApuesta() ? textos::AccSeleccionado : textos::AccLibre);
     }
     QAccessible::Role role() const override { return QAccessible::CheckBox; }
     QAccessible::State state() const override {
@@ -75,27 +77,22 @@ public:
         s.checked = enApuesta();
         // The keyboard's focus cell is the focus assistive technology sees.
         s.focusable = true;
-        s.focused =
-            board_->hasFocus() && board_->focusCell().kind == cell_.kind && board_->focusCell().index == cell_.index;
+        s.focused = board_->hasFocus() && board_->focusCell() == cell_;
         s.disabled = shut();
         return s;
     }
 
 private:
-    const Celda& celda() const {
-        const FrmQuelvar::Tablero& t = board_->form().tablero[board_->tablero()];
-        return cell_.kind == BoardView::Hit::Number ? t.lblNral[cell_.index] : t.lblEstrella[cell_.index];
-    }
     // The value in the bet, not the look of the moment.
     bool enApuesta() const {
-        return board_->form().tableros().enApuesta(board_->tablero(), cell_.kind == BoardView::Hit::Star, cell_.index);
+        return board_->form().tableros().enApuesta(board_->tablero(), celdas::esEstrella(cell_), celdas::valor(cell_));
     }
-    QRect localRect() const override { return board_->cellRectPublic(cell_); }
+    QRect localRect() const override { return board_->cellRect(cell_).toAlignedRect(); }
     std::function<void()> press() const override {
         return [board = board_, cell = cell_] { board->press(cell); };
     }
     BoardView* board_;
-    BoardView::Hit cell_;
+    int cell_;
 };
 
 class CeldaTamano : public Elemento {
@@ -218,24 +215,17 @@ private:
 };
 
 QAccessibleInterface* fabrica(const QString&, QObject* object) {
-    using Hit = BoardView::Hit;
+    // A grid's focus child is its focus cell.
+    const auto focus = [](CellGrid* grid) { return [grid] { return grid->focusCell() - grid->firstCell(); }; };
     if (auto* board = qobject_cast<BoardView*>(object))
         return new Contenedor(
-            board, QAccessible::Grouping, utf8(textos::AccTablero) + QString::number(board->tablero()),
-            NumerosPorTablero + EstrellasPorTablero,
-            [board](int i) -> QAccessibleInterface* {
-                return i < NumerosPorTablero ? new CeldaTablero(board, {Hit::Number, i + 1})
-                                             : new CeldaTablero(board, {Hit::Star, i - NumerosPorTablero + 1});
-            },
-            [board] {
-                const Hit f = board->focusCell();
-                return f.kind == Hit::Star ? NumerosPorTablero + f.index - 1 : f.index - 1;
-            });
+            board, QAccessible::Grouping, utf8(textos::AccTablero) + QString::number(board->tablero()), celdas::Total,
+            [board](int i) -> QAccessibleInterface* { return new CeldaTablero(board, i + 1); }, focus(board));
     if (auto* sizes = qobject_cast<SizeChooserView*>(object))
         return new Contenedor(
             sizes, QAccessible::Grouping, utf8(textos::AccCantidades), MaximoMultiple - MinimoMultiple + 1,
             [sizes](int i) -> QAccessibleInterface* { return new CeldaTamano(sizes, MinimoMultiple + i); },
-            [sizes] { return sizes->focusCell() - MinimoMultiple; });
+            focus(sizes));
     if (auto* bar = qobject_cast<ToolbarView*>(object))
         return new Contenedor(bar, QAccessible::ToolBar, utf8(textos::AccBarra), layout::BarraBotones,
                               [bar](int i) -> QAccessibleInterface* { return new PosicionBarra(bar, i + 1); });

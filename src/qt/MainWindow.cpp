@@ -1,9 +1,14 @@
 #include "qt/MainWindow.h"
 
+#include "qt/AcercaDeDialog.h"
 #include "qt/Artwork.h"
-#include "qt/Dialogs.h"
+#include "qt/BetButton.h"
+#include "qt/BoardView.h"
+#include "qt/BorrarDialog.h"
 #include "qt/Geometry.h"
-#include "qt/Views.h"
+#include "qt/PictureView.h"
+#include "qt/SizeChooserView.h"
+#include "qt/ToolbarView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,14 +42,16 @@ MainWindow::MainWindow(Programa& programa, QWidget* parent)
     picture2->setGeometry(rectI(layout::Picture2));
     for (int b = 1; b <= Apuestas; ++b) {
         boards_[b] = new BoardView(form_, b, picture2);
-        connect(boards_[b], &BoardView::numberClicked, this,
-                [this](int t, int k) { press([this, t, k] { form_.clickNumero(t, k); }); });
-        connect(boards_[b], &BoardView::starClicked, this,
-                [this](int t, int k) { press([this, t, k] { form_.clickEstrella(t, k); }); });
+        connect(boards_[b], &CellGrid::cellClicked, this, [this, b](int cell) {
+            const int k = celdas::valor(cell);
+            if (celdas::esEstrella(cell))
+                press([this, b, k] { form_.clickEstrella(b, k); });
+            else
+                press([this, b, k] { form_.clickNumero(b, k); });
+        });
     }
     sizes_ = new SizeChooserView(form_, picture2);
-    connect(sizes_, &SizeChooserView::sizeClicked, this,
-            [this](int k) { press([this, k] { form_.lblApmul_Click(k); }); });
+    connect(sizes_, &CellGrid::cellClicked, this, [this](int k) { press([this, k] { form_.lblApmul_Click(k); }); });
 
     auto* picture1 = new PictureView(artwork::paintBottomBar, client);
     picture1->setGeometry(rectI(layout::Picture1));

@@ -1,20 +1,19 @@
 #pragma once
 
-#include "ticket/Module1.h"
+#include "ticket/Celdas.h"
 #include "window/Layout.h"
 
-// Moving a keyboard focus cell over a board and over the size chooser.
-// A board's cells are numbered as its accessible children count them: the
-// numbers 1..50, then the stars 1..9 as 51..59. The numbers stand in columns
-// of nine, the stars below them in three columns of three; the arrows follow
+// Moving a keyboard focus cell over a board (its cells counted as in
+// Celdas.h) and over the size chooser. The numbers stand in columns of
+// nine, the stars below them in three columns of three; the arrows follow
 // the picture, and down from the foot of the numbers leads into the stars.
 
 namespace quelvar::navegacion {
 
 enum class Direccion { Arriba, Abajo, Izquierda, Derecha, Inicio, Fin };
 
-constexpr int PrimeraEstrella = NumerosPorTablero + 1;
-constexpr int UltimaCelda = NumerosPorTablero + EstrellasPorTablero;
+using celdas::PrimeraEstrella;
+constexpr int UltimaCelda = celdas::Total;
 
 // The cell the focus goes to from `celda`; the same cell at an edge.
 constexpr int vecina(int celda, Direccion d) {

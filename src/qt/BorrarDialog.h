@@ -1,11 +1,8 @@
 #pragma once
 
-#include "qt/Keys.h"
-#include "window/FrmAcercaDe.h"
 #include "window/FrmBorrar.h"
 
 #include <QDialog>
-#include <QLabel>
 
 #include <array>
 #include <functional>
@@ -14,30 +11,6 @@ class QCheckBox;
 class QPushButton;
 
 namespace quelvar {
-
-// A label that reports clicks, for the about box's links. Tab reaches it;
-// Space or Enter then runs what a click runs.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    ClickLabel(const QString& text, QWidget* parent);
-    // What a left click runs.
-    void activate() { emit clicked(); }
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    bool pressed_ = false;
-    KeyPress key_;
-};
 
 // The delete-bets dialog drawn from its form model.
 class BorrarDialog : public QDialog {
@@ -70,26 +43,6 @@ private:
     QPushButton* aceptar_ = nullptr;
     QPushButton* cancelar_ = nullptr;
     bool showing_ = false;
-    bool closeRequested_ = false;
-};
-
-// The about box.
-class AcercaDeDialog : public QDialog {
-    Q_OBJECT
-public:
-    AcercaDeDialog(FrmAcercaDe& form, QWidget* parent);
-    void open_();
-    void requestClose() { closeRequested_ = true; }
-    ClickLabel* mailLink() const { return mail_; }
-    ClickLabel* webLink() const { return web_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
-private:
-    FrmAcercaDe& form_;
-    ClickLabel* mail_ = nullptr;
-    ClickLabel* web_ = nullptr;
     bool closeRequested_ = false;
 };
 
