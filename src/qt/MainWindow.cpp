@@ -168,16 +168,32 @@ void MainWindow::cerrarDialogo(Formulario formulario) {
     if (formulario == Formulario::AcercaDe && acercaDe_) acercaDe_->requestClose();
 }
 
+// The window's requests are carried out in a fixed order once a handler has
+// returned: that order decides which of two due ticks comes first.
 void MainWindow::refresh() {
-    // A draw refreshes a hundred times a second and mostly changes cells
-    // only: the texts and menus are handed to Qt when they change.
-    if (form_.Caption != shownCaption_) {
-        shownCaption_ = form_.Caption;
-        setWindowTitle(QString::fromStdString(shownCaption_));
-    }
+    showCaption();
+    showMenus();
+    showButton();
+    giveFocus();
+    mirrorTimers();
+    closeIfAsked();
+    for (int b = 1; b <= Apuestas; ++b)
+        boards_[b]->sync();
+    sizes_->sync();
+    tools_->sync();
+}
 
-    // An item's shortcut must die with its top-level menu, so each action
-    // carries the state the model says is usable.
+// A draw refreshes a hundred times a second and mostly changes cells only:
+// the texts and menus are handed to Qt when they change.
+void MainWindow::showCaption() {
+    if (form_.Caption == shownCaption_) return;
+    shownCaption_ = form_.Caption;
+    setWindowTitle(QString::fromStdString(shownCaption_));
+}
+
+// An item's shortcut must die with its top-level menu, so each action
+// carries the state the model says is usable.
+void MainWindow::showMenus() {
     menusNow_.clear();
     for (const auto& [id, menu] : menus_)
         menusNow_.push_back(form_.item(id).Enabled);
@@ -185,59 +201,59 @@ void MainWindow::refresh() {
         menusNow_.push_back(form_.item(id).Checked);
         menusNow_.push_back(form_.activo(id));
     }
-    if (menusNow_ != shownMenus_) {
-        shownMenus_ = menusNow_;
-        auto state = shownMenus_.cbegin();
-        for (const auto& [id, menu] : menus_)
-            menu->setEnabled(*state++);
-        for (const auto& [id, a] : actions_) {
-            const bool checked = *state++;
-            a->setCheckable(checked);
-            a->setChecked(checked);
-            a->setEnabled(*state++);
-        }
+    if (menusNow_ == shownMenus_) return;
+    shownMenus_ = menusNow_;
+    auto state = shownMenus_.cbegin();
+    for (const auto& [id, menu] : menus_)
+        menu->setEnabled(*state++);
+    for (const auto& [id, a] : actions_) {
+        const bool checked = *state++;
+        a->setCheckable(checked);
+        a->setChecked(checked);
+        a->setEnabled(*state++);
     }
+}
 
+void MainWindow::showButton() {
     if (form_.cmdApuesta.Caption != shownButton_) {
         shownButton_ = form_.cmdApuesta.Caption;
         cmdApuesta_->setText(QString::fromStdString(shownButton_));
     }
-    if (shownButtonEnabled_ != form_.cmdApuesta.Enabled) {
-        shownButtonEnabled_ = form_.cmdApuesta.Enabled;
-        // A disabled button hands the focus to the window itself, not on to
-        // a board, even when the window is activated again meanwhile: keys
-        // wait, as they always have, until the program gives the button its
-        // focus back.
-        if (!form_.cmdApuesta.Enabled && focusWidget() == cmdApuesta_) setFocus(Qt::OtherFocusReason);
-        cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
-    }
-    if (focusRequested_) {
-        focusRequested_ = false;
-        if (cmdApuesta_->isEnabled()) cmdApuesta_->setFocus(Qt::OtherFocusReason);
-    }
+    if (shownButtonEnabled_ == form_.cmdApuesta.Enabled) return;
+    shownButtonEnabled_ = form_.cmdApuesta.Enabled;
+    // A disabled button hands the focus to the window itself, not on to a
+    // board, even when the window is activated again meanwhile: keys wait,
+    // as they always have, until the program gives the button its focus back.
+    if (!form_.cmdApuesta.Enabled && focusWidget() == cmdApuesta_) setFocus(Qt::OtherFocusReason);
+    cmdApuesta_->setEnabled(form_.cmdApuesta.Enabled);
+}
 
+// After the button's state: a draw that ends enables the button and asks
+// for its focus in one handler.
+void MainWindow::giveFocus() {
+    if (!focusRequested_) return;
+    focusRequested_ = false;
+    if (cmdApuesta_->isEnabled()) cmdApuesta_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::mirrorTimers() {
     for (const auto& t : FrmQuelvar::temporizadores()) {
         const Temporizador& model = form_.*t.control;
         QTimer& q = *timers_[t.numero];
         bool& started = timerStarted_[t.numero];
-        if (!model.Enabled) {
+        if (!model.Enabled)
             q.stop();
-        } else if (!q.isActive() || started) {
+        else if (!q.isActive() || started)
             q.start(model.Interval);
-        }
         started = false;
     }
+}
 
-    if (closeRequested_) {
-        closeRequested_ = false;
-        // Closing runs the unload questions; let the current handler end first.
-        QTimer::singleShot(0, this, [this] { close(); });
-    }
-
-    for (int b = 1; b <= Apuestas; ++b)
-        boards_[b]->sync();
-    sizes_->sync();
-    tools_->sync();
+void MainWindow::closeIfAsked() {
+    if (!closeRequested_) return;
+    closeRequested_ = false;
+    // Closing runs the unload questions; let the current handler end first.
+    QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

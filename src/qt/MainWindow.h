@@ -73,6 +73,13 @@ private:
     void buildMenus();
     void buildTimers();
     void tick(const FrmQuelvar::EntradaTemporizador& t);
+    // refresh()'s steps, in its order.
+    void showCaption();
+    void showMenus();
+    void showButton();
+    void giveFocus();
+    void mirrorTimers();
+    void closeIfAsked();
     void chooseMenu(FrmQuelvar::Menu id);
 
     // What the program asks of the window; refresh() carries it out once the
