@@ -3,6 +3,7 @@
 #include "window/FrmQuelvar.h"
 #include "window/Layout.h"
 
+#include <array>
 #include <cmath>
 
 namespace quelvar {
@@ -35,42 +36,23 @@ void Barra::Form_MouseMove(int, int, float, float) {
     c.imRaised.Picture = 0;
 }
 
+namespace {
+// The command of each position, left to right: a click runs it as its menu
+// item does, and only while that item would act.
+using Menu = FrmQuelvar::Menu;
+constexpr std::array<Menu, layout::BarraBotones> Comandos = {
+    Menu::mnuAbrir, Menu::mnuGuardar,     Menu::mnuGuardarComo, Menu::mnuCerrar, Menu::mnuSalir,     Menu::mnuApSen,
+    Menu::mnuApMul, Menu::mnuApAleatoria, Menu::mnuApManual,    Menu::mnuBorrar, Menu::mnuImpBoleto, Menu::mnuAcercaDe,
+};
+} // namespace
+
 bool Barra::actuaria(int k) const {
-    if (!c.BarraActiva) return false;
-    switch (k) {
-    case 1:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 12: return true;
-    case 2: return c.mnuGuardar.Enabled;
-    case 3: return c.mnuGuardarComo.Enabled;
-    case 4: return c.mnuCerrar.Enabled;
-    case 10: return c.mnuBorrar.Enabled;
-    default: return false; // "Imprimir" runs nothing
-    }
+    return c.BarraActiva && k >= 1 && k <= layout::BarraBotones && frm.activo(Comandos[std::size_t(k - 1)]);
 }
 
 void Barra::pTools_Click() {
     if (!c.BarraActiva) return;
-    if (actuaria(c.BotonActual)) {
-        switch (c.BotonActual) {
-        case 1: frm.mnuAbrir_Click(); break;
-        case 2: frm.mnuGuardar_Click(); break;
-        case 3: frm.mnuGuardarComo_Click(); break;
-        case 4: frm.mnuCerrar_Click(); break;
-        case 5: frm.mnuSalir_Click(); break;
-        case 6: frm.mnuApSen_Click(); break;
-        case 7: frm.mnuApMul_Click(); break;
-        case 8: frm.mnuApAleatoria_Click(); break;
-        case 9: frm.mnuApManual_Click(); break;
-        case 10: frm.mnuBorrar_Click(); break;
-        case 12: frm.mnuAcercaDe_Click(); break;
-        default: break;
-        }
-    }
+    if (actuaria(c.BotonActual)) frm.menuClick(Comandos[std::size_t(c.BotonActual - 1)]);
     c.BotonActual = 0;
     c.imRaised.Picture = 0;
 }

@@ -21,24 +21,24 @@ ItemMenu separador() { return ItemMenu{"", true, false, "", true}; }
 const std::vector<FrmQuelvar::EntradaMenu>& FrmQuelvar::arbolMenu() {
     static const std::vector<EntradaMenu> arbol = {
         {Menu::mnuArchivo, &FrmQuelvar::mnuArchivo, true, 0},
-        {Menu::mnuAbrir, &FrmQuelvar::mnuAbrir, false, 0},
-        {Menu::mnuGuardar, &FrmQuelvar::mnuGuardar, false, 0},
-        {Menu::mnuGuardarComo, &FrmQuelvar::mnuGuardarComo, false, 16},
-        {Menu::mnuCerrar, &FrmQuelvar::mnuCerrar, false, 1},
+        {Menu::mnuAbrir, &FrmQuelvar::mnuAbrir, false, 0, &FrmQuelvar::mnuAbrir_Click},
+        {Menu::mnuGuardar, &FrmQuelvar::mnuGuardar, false, 0, &FrmQuelvar::mnuGuardar_Click},
+        {Menu::mnuGuardarComo, &FrmQuelvar::mnuGuardarComo, false, 16, &FrmQuelvar::mnuGuardarComo_Click},
+        {Menu::mnuCerrar, &FrmQuelvar::mnuCerrar, false, 1, &FrmQuelvar::mnuCerrar_Click},
         {Menu::sep1, &FrmQuelvar::sep1, false},
-        {Menu::mnuSalir, &FrmQuelvar::mnuSalir, false, 0},
+        {Menu::mnuSalir, &FrmQuelvar::mnuSalir, false, 0, &FrmQuelvar::mnuSalir_Click},
         {Menu::mnuApuesta, &FrmQuelvar::mnuApuesta, true, 1},
-        {Menu::mnuApSen, &FrmQuelvar::mnuApSen, false, 9},
-        {Menu::mnuApMul, &FrmQuelvar::mnuApMul, false, 8},
+        {Menu::mnuApSen, &FrmQuelvar::mnuApSen, false, 9, &FrmQuelvar::mnuApSen_Click},
+        {Menu::mnuApMul, &FrmQuelvar::mnuApMul, false, 8, &FrmQuelvar::mnuApMul_Click},
         {Menu::msep3, &FrmQuelvar::msep3, false},
-        {Menu::mnuApAleatoria, &FrmQuelvar::mnuApAleatoria, false, 9},
-        {Menu::mnuApManual, &FrmQuelvar::mnuApManual, false, 10},
+        {Menu::mnuApAleatoria, &FrmQuelvar::mnuApAleatoria, false, 9, &FrmQuelvar::mnuApAleatoria_Click},
+        {Menu::mnuApManual, &FrmQuelvar::mnuApManual, false, 10, &FrmQuelvar::mnuApManual_Click},
         {Menu::sep2, &FrmQuelvar::sep2, false},
-        {Menu::mnuBorrar, &FrmQuelvar::mnuBorrar, false, 0},
+        {Menu::mnuBorrar, &FrmQuelvar::mnuBorrar, false, 0, &FrmQuelvar::mnuBorrar_Click},
         {Menu::mnuImprimir, &FrmQuelvar::mnuImprimir, true, 0},
         {Menu::mnuImpBoleto, &FrmQuelvar::mnuImpBoleto, false, 9},
         {Menu::mnuAyuda, &FrmQuelvar::mnuAyuda, true, 2},
-        {Menu::mnuAcercaDe, &FrmQuelvar::mnuAcercaDe, false, 1},
+        {Menu::mnuAcercaDe, &FrmQuelvar::mnuAcercaDe, false, 1, &FrmQuelvar::mnuAcercaDe_Click},
     };
     return arbol;
 }
@@ -90,7 +90,7 @@ ItemMenu& FrmQuelvar::item(Menu id) {
     return mnuArchivo; // unreachable: every id is in the tree
 }
 
-bool FrmQuelvar::activo(Menu id) {
+bool FrmQuelvar::activo(Menu id) const {
     const EntradaMenu* padre = nullptr;
     for (const auto& e : arbolMenu()) {
         if (e.principal) padre = &e;
@@ -104,20 +104,8 @@ bool FrmQuelvar::activo(Menu id) {
 
 void FrmQuelvar::menuClick(Menu id) {
     if (!activo(id)) return;
-    switch (id) {
-    case Menu::mnuAbrir: mnuAbrir_Click(); break;
-    case Menu::mnuGuardar: mnuGuardar_Click(); break;
-    case Menu::mnuGuardarComo: mnuGuardarComo_Click(); break;
-    case Menu::mnuCerrar: mnuCerrar_Click(); break;
-    case Menu::mnuSalir: mnuSalir_Click(); break;
-    case Menu::mnuApSen: mnuApSen_Click(); break;
-    case Menu::mnuApMul: mnuApMul_Click(); break;
-    case Menu::mnuApAleatoria: mnuApAleatoria_Click(); break;
-    case Menu::mnuApManual: mnuApManual_Click(); break;
-    case Menu::mnuBorrar: mnuBorrar_Click(); break;
-    case Menu::mnuAcercaDe: mnuAcercaDe_Click(); break;
-    default: break; // the titles, the separators and the print item run nothing
-    }
+    for (const auto& e : arbolMenu())
+        if (e.id == id && e.accion) (this->*e.accion)();
 }
 
 bool FrmQuelvar::Form_Load() {

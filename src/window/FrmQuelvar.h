@@ -52,6 +52,7 @@ public:
         ItemMenu ControlesQuelvar::*item;
         bool principal; // a top-level menu; the entries after it, up to the next one, are its items
         int tecla = -1; // the character of the caption that Alt (or the open menu) reaches it by
+        void (FrmQuelvar::*accion)() = nullptr; // what choosing it runs; titles, separators and print run nothing
     };
     // The menu tree in display order.
     static const std::vector<EntradaMenu>& arbolMenu();
@@ -77,7 +78,7 @@ public:
 
     ItemMenu& item(Menu id);
     // An item acts only while it and its top-level menu are enabled.
-    bool activo(Menu id);
+    bool activo(Menu id) const;
     // A menu item chosen by mouse or shortcut.
     void menuClick(Menu id);
 
