@@ -7,6 +7,15 @@ namespace quelvar::textos {
 constexpr const char* Titulo = "Quelvar";
 constexpr const char* SufijoInicio = " - ''Nueva apuesta''";
 
+// The titles of the error boxes: the name of the command that failed.
+constexpr const char* TituloErrorAbrir = "mnuAbrir_Click";
+constexpr const char* TituloErrorGuardar = "mnuGuardar_Click";
+constexpr const char* TituloErrorGuardarComo = "mnuGuardarComo_Click";
+constexpr const char* TituloErrorCerrar = "mnuCerrar_Click";
+constexpr const char* TituloErrorSalir = "Form_Unload";
+constexpr const char* TituloErrorSencillas = "mnuApSen_Click";
+constexpr const char* TituloErrorMultiple = "mnuApMul_Click";
+
 constexpr const char* OtraInstancia = "Ya se esta ejecutando una instancia de Quelvar";
 constexpr const char* MaximoNumeros = "Ya se han seleccionado el maximo de números permitidos";
 constexpr const char* PasarAManual = "Desea habilitar la modalidad\nApuesta manual?";

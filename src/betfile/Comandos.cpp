@@ -30,6 +30,15 @@ MsgAnswer ComandosArchivo::preguntarGuardar() {
                               MsgButtons::YesNoCancel, MsgIcon::Question, textos::Titulo);
 }
 
+bool ComandosArchivo::quizaGuardar(const char* titulo) {
+    if (!m.Modificado) return true;
+    switch (preguntarGuardar()) {
+    case MsgAnswer::Yes: return guardar(titulo);
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
 // A multiple bet with numbers or stars but no size would be written with
 // count 0 and lose them; ask for the size instead.
 bool ComandosArchivo::multipleSinCantidad() {
@@ -61,7 +70,7 @@ bool ComandosArchivo::rutaAdmitida(const std::string& ruta, const char* titulo) 
 }
 
 bool ComandosArchivo::GuardarComo() {
-    constexpr const char* titulo = "mnuGuardarComo_Click";
+    constexpr const char* titulo = textos::TituloErrorGuardarComo;
     if (multipleSinCantidad()) return false;
     const std::optional<std::string> ruta = elegirArchivo(FileDialog::Mode::SaveAs, titulo);
     if (!ruta) return false;
@@ -100,56 +109,35 @@ bool ComandosArchivo::guardar(const char* titulo) {
     return true;
 }
 
-void ComandosArchivo::mnuGuardar_Click() { guardar("mnuGuardar_Click"); }
+void ComandosArchivo::mnuGuardar_Click() { guardar(textos::TituloErrorGuardar); }
 
 void ComandosArchivo::mnuGuardarComo_Click() { GuardarComo(); }
 
-namespace {
-constexpr const char* TituloAbrir = "mnuAbrir_Click";
-} // namespace
-
 void ComandosArchivo::mnuAbrir_Click() {
     if (!prepararApertura()) return;
-    const std::optional<std::string> ruta = elegirArchivo(FileDialog::Mode::Open, TituloAbrir);
+    const std::optional<std::string> ruta = elegirArchivo(FileDialog::Mode::Open, textos::TituloErrorAbrir);
     if (ruta) abrirRuta(*ruta);
 }
 
 void ComandosArchivo::abrirDesdeFuera(const std::string& ruta) {
-    if (prepararApertura() && rutaAdmitida(ruta, TituloAbrir)) abrirRuta(ruta);
+    if (prepararApertura() && rutaAdmitida(ruta, textos::TituloErrorAbrir)) abrirRuta(ruta);
 }
 
-// The save question before a ticket is replaced; false when the user or a
-// failed save keeps it.
+// The open command's first step, before its dialog: the ticket goes once
+// the user has had a say about its changes.
 bool ComandosArchivo::prepararApertura() {
     if (!m.Modificado) return true;
-    switch (preguntarGuardar()) {
-    case MsgAnswer::Yes:
-        // Nothing is thrown away unless it was saved.
-        if (!guardar(TituloAbrir)) return false;
-        tableros.LimpiarTableros();
-        return true;
-    case MsgAnswer::No:
-        tableros.LimpiarTableros();
-        m.Modificado = false;
-        return true;
-    default: return false;
-    }
+    if (!quizaGuardar(textos::TituloErrorAbrir)) return false;
+    tableros.LimpiarTableros();
+    m.Modificado = false;
+    return true;
 }
 
 void ComandosArchivo::abrirRuta(const std::string& ruta) {
-    constexpr const char* titulo = TituloAbrir;
+    constexpr const char* titulo = textos::TituloErrorAbrir;
     // The timers tick while a dialog is up: a star step may have drawn into
     // the ticket meanwhile, and that is asked about like any other change.
-    bool descartar = false;
-    if (m.Modificado) {
-        switch (preguntarGuardar()) {
-        case MsgAnswer::Yes:
-            if (!guardar(titulo)) return;
-            break;
-        case MsgAnswer::No: descartar = true; break;
-        default: return;
-        }
-    }
+    if (!quizaGuardar(titulo)) return;
     const FileResult leido = desktop.readFile(ruta, TamanoMaximoArchivo);
     if (!leido.ok) {
         // The ticket stays, and so does its mark: nothing was thrown away.
@@ -157,7 +145,7 @@ void ComandosArchivo::abrirRuta(const std::string& ruta) {
         return;
     }
     tableros.LimpiarTableros();
-    if (descartar) m.Modificado = false;
+    m.Modificado = false;
     const Lectura lectura = lector.LeerApuesta(leido.bytes);
     if (lectura.resultado == Lectura::Resultado::SinNumero) return;
     if (lectura.resultado == Lectura::Resultado::Fallida) {
@@ -187,7 +175,7 @@ void ComandosArchivo::mnuCerrar_Click() {
     if (!m.Modificado) return;
     switch (preguntarGuardar()) {
     case MsgAnswer::Yes:
-        guardar("mnuCerrar_Click");
+        guardar(textos::TituloErrorCerrar);
         if (!m.Modificado) {
             c.mnuCerrar.Enabled = false;
             tableros.LimpiarTableros();
@@ -217,7 +205,7 @@ void ComandosArchivo::Form_Unload(int& Cancel) {
     switch (preguntarGuardar()) {
     case MsgAnswer::Yes:
         // A save that did not happen keeps the window open.
-        if (!guardar("Form_Unload")) Cancel = True;
+        if (!guardar(textos::TituloErrorSalir)) Cancel = True;
         break;
     case MsgAnswer::No: break;
     default: Cancel = True; break;

@@ -36,10 +36,15 @@ public:
     // Save-as; true when the ticket was written and the window updated.
     bool GuardarComo();
 
-    // The save question, and the save it may lead to; a failure is reported
-    // under the title of the command that ran it. True when the ticket has
-    // no unsaved changes afterwards.
+    // The save question before a ticket is thrown away, asked only when it
+    // has unsaved changes: true when it may go now (nothing was unsaved, it
+    // was saved, or the user said No, whose mark the caller clears once the
+    // ticket is really gone); false for Cancel and for a save that failed,
+    // reported under the command's title. Close and exit ask the question
+    // themselves: their outcomes differ.
+    bool quizaGuardar(const char* titulo);
     MsgAnswer preguntarGuardar();
+    // Saves to the ticket's file, or asks for one; true when it was written.
     bool guardar(const char* titulo);
 
 private:

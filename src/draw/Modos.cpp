@@ -21,29 +21,16 @@ void Modos::cambiarForma(bool multiple) {
     c.Caption = textos::TituloNuevaApuesta;
 }
 
-// The save question before a ticket is emptied. Returns false for Cancel, and
-// for a Yes whose save did not happen: the ticket then stays as it was.
-bool Modos::preguntarYGuardar(const char* titulo, bool& vaciar) {
-    vaciar = false;
-    if (!m.Modificado) {
-        vaciar = true;
-        return true;
-    }
-    switch (comandos.preguntarGuardar()) {
-    case MsgAnswer::Yes: vaciar = comandos.guardar(titulo); return vaciar;
-    case MsgAnswer::No:
-        vaciar = true;
-        m.Modificado = false;
-        return true;
-    default: return false;
-    }
+// The ticket is emptied once the user has had a say about its changes.
+bool Modos::vaciarConPermiso(const char* titulo) {
+    if (!comandos.quizaGuardar(titulo)) return false;
+    m.Modificado = false;
+    return true;
 }
 
 void Modos::mnuApSen_Click() {
     if (c.mnuApSen.Checked) return;
-    bool vaciar = false;
-    preguntarYGuardar("mnuApSen_Click", vaciar);
-    if (vaciar) cambiarForma(false);
+    if (vaciarConPermiso(textos::TituloErrorSencillas)) cambiarForma(false);
     // Also after Cancel.
     c.cmdApuesta.Enabled = true;
     grupos.enfocarBoton();
@@ -51,16 +38,13 @@ void Modos::mnuApSen_Click() {
 }
 
 void Modos::mnuApMul_Click() {
-    bool vaciar = false;
     if (c.mnuApMul.Checked) {
         // Emptying the ticket again: unsaved changes are offered for saving
         // first, as any other way of throwing them away does.
-        preguntarYGuardar("mnuApMul_Click", vaciar);
-        if (vaciar) tableros.LimpiarTableros();
+        if (vaciarConPermiso(textos::TituloErrorMultiple)) tableros.LimpiarTableros();
         return;
     }
-    preguntarYGuardar("mnuApMul_Click", vaciar);
-    if (vaciar) cambiarForma(true);
+    if (vaciarConPermiso(textos::TituloErrorMultiple)) cambiarForma(true);
     m.ApuestaActual = 1;
     grupos.enfocarBoton(); // no effect while the button is disabled
 }

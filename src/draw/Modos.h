@@ -26,7 +26,7 @@ public:
 
 private:
     void cambiarForma(bool multiple);
-    bool preguntarYGuardar(const char* titulo, bool& vaciar);
+    bool vaciarConPermiso(const char* titulo);
 
     Module1& m;
     ControlesQuelvar& c;
