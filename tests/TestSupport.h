@@ -40,12 +40,7 @@ struct Started {
         manual();
     }
     // The window lock a running draw applies, to see which clicks undo it.
-    void lock() {
-        f.cmdApuesta.Enabled = false;
-        f.BarraActiva = false;
-        for (ItemMenu* top : {&f.mnuArchivo, &f.mnuApuesta, &f.mnuImprimir, &f.mnuAyuda})
-            top->Enabled = false;
-    }
+    void lock() { GruposControl(m, f, prog.ventana).bloquearVentana(); }
     int focusRequests() const { return desk.contar(Pedido::Tipo::Foco); }
     bool released() const {
         return f.cmdApuesta.Enabled && f.BarraActiva && f.mnuArchivo.Enabled && f.mnuApuesta.Enabled &&

@@ -152,11 +152,7 @@ void ComandosArchivo::abrirRuta(const std::string& ruta) {
         informarError(lectura.error.code, lectura.error.description, titulo);
         return;
     }
-    c.BarraActiva = true;
-    c.mnuArchivo.Enabled = true;
-    c.mnuApuesta.Enabled = true;
-    c.mnuImprimir.Enabled = true;
-    c.mnuAyuda.Enabled = true;
+    grupos.liberarVentana();
     c.mnuBorrar.Enabled = true;
     c.mnuCerrar.Enabled = true;
     // The ticket now comes from this file, whatever its name makes of the

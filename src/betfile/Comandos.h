@@ -4,6 +4,7 @@
 #include "base/Ventana.h"
 #include "betfile/Lector.h"
 #include "ticket/Controles.h"
+#include "ticket/Grupos.h"
 #include "ticket/Module1.h"
 #include "ticket/Tableros.h"
 
@@ -20,9 +21,10 @@ public:
     static constexpr std::size_t TamanoMaximoArchivo = 64 * 1024;
     static constexpr std::size_t RutaMaxima = 254;
 
-    ComandosArchivo(Module1& modulo, ControlesQuelvar& controles, Tableros& tableros, LectorApuesta& lector,
-                    Desktop& desktop, Ventana& ventana)
-        : m(modulo), c(controles), tableros(tableros), lector(lector), desktop(desktop), ventana(ventana) {}
+    ComandosArchivo(Module1& modulo, ControlesQuelvar& controles, GruposControl& grupos, Tableros& tableros,
+                    LectorApuesta& lector, Desktop& desktop, Ventana& ventana)
+        : m(modulo), c(controles), grupos(grupos), tableros(tableros), lector(lector), desktop(desktop),
+          ventana(ventana) {}
 
     void mnuAbrir_Click();
     // A file named from outside the window (the command line, a file
@@ -58,6 +60,7 @@ private:
 
     Module1& m;
     ControlesQuelvar& c;
+    GruposControl& grupos;
     Tableros& tableros;
     LectorApuesta& lector;
     Desktop& desktop;

@@ -58,7 +58,7 @@ const std::array<FrmQuelvar::EntradaTemporizador, FrmQuelvar::Temporizadores>& F
 FrmQuelvar::FrmQuelvar(Module1& modulo, Desktop& desk, RelevoVentana& ventana, Azar& azar)
     : m(modulo), desktop(desk), ventana_(ventana), grupos_(modulo, *this, ventana), tableros_(modulo, *this),
       seleccion_(modulo, *this, grupos_, desk), lector_(modulo, *this, tableros_),
-      comandos_(modulo, *this, tableros_, lector_, desk, ventana),
+      comandos_(modulo, *this, grupos_, tableros_, lector_, desk, ventana),
       modos_(modulo, *this, tableros_, grupos_, comandos_, desk),
       sorteo_(modulo, *this, tableros_, grupos_, desk, azar), barra_(*this, *this) {
     mnuArchivo = itemMenu(textos::Archivo);
