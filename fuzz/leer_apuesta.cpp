@@ -19,7 +19,8 @@ namespace {
 struct Boleto {
     quelvar::Module1 m;
     quelvar::ControlesQuelvar c;
-    quelvar::Tableros tableros{m, c};
+    quelvar::FinSorteo fin{m, c};
+    quelvar::Tableros tableros{m, c, fin};
     quelvar::LectorApuesta lector{m, c, tableros};
     Boleto() { c.mnuApSen.Checked = true; }
 };

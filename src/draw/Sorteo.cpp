@@ -86,7 +86,7 @@ void Sorteo::cmdApuesta_Click() {
     if (c.cmdApuesta.Caption == textos::BotonSencillas) {
         // A press while a star step waits or blinks unlocked ends it first:
         // one draw at a time, under one lock.
-        if (c.Timer4.Enabled) tableros.terminarPasoEstrellas();
+        if (c.Timer4.Enabled) fin.terminarPasoEstrellas();
         bloqueoSorteo();
         int s = 0;
         int n = 0;
@@ -103,7 +103,7 @@ void Sorteo::cmdApuesta_Click() {
         if (n == 0 || (s != 0 && n > s)) {
             // Only stars are missing on the lowest incomplete bet.
             m.ApuestaActual = static_cast<std::uint8_t>(s);
-            tableros.iniciarPasoEstrellas(s);
+            fin.iniciarPasoEstrellas(s);
             return;
         }
         m.ApuestaActual = static_cast<std::uint8_t>(n);
@@ -120,14 +120,14 @@ void Sorteo::cmdApuesta_Click() {
     tableros.CompactarMultiple();
     const bool completos = m.CantidadMultiple >= 1 && !hayLibre(m.NumerosMultiple, m.CantidadMultiple);
     if (completos) {
-        tableros.iniciarPasoEstrellas(1);
+        fin.iniciarPasoEstrellas(1);
     } else if (m.CantidadMultiple == 0) {
         desktop.messageBox(textos::FaltaCantidad, MsgButtons::Ok, MsgIcon::Information, textos::Titulo);
         c.Timer1.habilitar(true);
     } else {
         // A star step still blinking from a bet that was complete before
         // its size grew would end in the middle of this draw.
-        if (c.Timer4.Enabled) tableros.terminarPasoEstrellas();
+        if (c.Timer4.Enabled) fin.terminarPasoEstrellas();
         bloqueoSorteo();
         m.Repetido = true;
         avanzarCelda();
@@ -148,7 +148,7 @@ void Sorteo::Timer2_Timer() {
 void Sorteo::Timer3_Timer() {
     const int b = m.ApuestaActual;
     // An extra sweep tick may have come first and left two cells lit.
-    tableros.apagarTablero(b);
+    fin.apagarTablero(b);
     c.Timer2.habilitar(false);
     c.Timer3.habilitar(false);
 
@@ -161,18 +161,18 @@ void Sorteo::Timer3_Timer() {
         cmdApuesta_Click();
         return;
     }
-    tableros.iniciarPasoEstrellas(b);
+    fin.iniciarPasoEstrellas(b);
     if (!hayLibre(m.Estrellas[b], EstrellasPorApuesta)) liberarConBoton(true);
 }
 
 // The star step: the bet's nine stars blink twice, then the missing ones are
 // drawn.
 void Sorteo::Timer4_Timer() {
-    const int b = tableros.apuestaDelPaso();
+    const int b = fin.apuestaDelPaso();
     if (!hayLibre(m.Estrellas[b], EstrellasPorApuesta)) {
         // Completed by hand during the blink: the cells may be in a phase
         // that hides a chosen star.
-        tableros.terminarPasoEstrellas();
+        fin.terminarPasoEstrellas();
         return;
     }
     ++m.PasoEstrellas;
@@ -213,14 +213,14 @@ void Sorteo::Timer4_Timer() {
 // there is nothing left to draw into, so the draw ends and the window is
 // given back.
 void Sorteo::cortarSorteoMultiple() {
-    tableros.terminarSorteo();
+    fin.terminarSorteo();
     liberarConBoton(false);
 }
 
 // The multiple bet's numbers are complete: its stars come next, and the
 // window is given back with the button disabled.
 void Sorteo::numerosMultipleCompletos() {
-    tableros.iniciarPasoEstrellas(1);
+    fin.iniciarPasoEstrellas(1);
     if (!hayLibre(m.Estrellas[1], EstrellasPorApuesta)) liberarConBoton(false);
     liberarSinBoton();
 }
@@ -236,7 +236,7 @@ void Sorteo::Timer5_Timer() {
         // sweeping on would never end.
         c.Timer5.habilitar(false);
         c.Timer6.habilitar(false);
-        tableros.apagarTablero(1);
+        fin.apagarTablero(1);
         m.CeldaSorteo = 0;
         numerosMultipleCompletos();
         return;
@@ -254,7 +254,7 @@ void Sorteo::Timer6_Timer() {
     if (m.CeldaSorteo == 0) m.CeldaSorteo = 1;
     // Every lit cell, not only the one at the position: a pass cut short by
     // a size change may have left another.
-    tableros.apagarTablero(1);
+    fin.apagarTablero(1);
     c.Timer5.habilitar(false);
     c.Timer6.habilitar(false);
 

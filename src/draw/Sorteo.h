@@ -13,9 +13,9 @@ namespace quelvar {
 // that starts or continues a draw; the timers call it after every step.
 class Sorteo {
 public:
-    Sorteo(Module1& modulo, ControlesQuelvar& controles, Tableros& tableros, GruposControl& grupos, Desktop& desktop,
-           Azar& azar)
-        : m(modulo), c(controles), tableros(tableros), grupos(grupos), desktop(desktop), azar(&azar) {}
+    Sorteo(Module1& modulo, ControlesQuelvar& controles, Tableros& tableros, FinSorteo& fin, GruposControl& grupos,
+           Desktop& desktop, Azar& azar)
+        : m(modulo), c(controles), tableros(tableros), fin(fin), grupos(grupos), desktop(desktop), azar(&azar) {}
 
     void cmdApuesta_Click();
     void Timer2_Timer();
@@ -39,6 +39,7 @@ private:
     Module1& m;
     ControlesQuelvar& c;
     Tableros& tableros;
+    FinSorteo& fin;
     GruposControl& grupos;
     Desktop& desktop;
     Azar* azar;

@@ -10,8 +10,8 @@ namespace {
 constexpr int Marcada = 1;
 }
 
-FrmBorrar::FrmBorrar(Module1& modulo, ControlesQuelvar& principal, Tableros& tableros, Ventana& ventana)
-    : m(modulo), frm(principal), tableros(tableros), ventana(ventana) {
+FrmBorrar::FrmBorrar(Module1& modulo, ControlesQuelvar& principal, Tableros& tableros, FinSorteo& fin, Ventana& ventana)
+    : m(modulo), frm(principal), tableros(tableros), fin(fin), ventana(ventana) {
     Form_Load();
 }
 
@@ -60,7 +60,7 @@ void FrmBorrar::borrarApuesta(int n) {
 
 void FrmBorrar::borrarMultiple() {
     // The unlocked star step may still be blinking over the bet.
-    tableros.terminarSorteo();
+    fin.terminarSorteo();
     for (int s = 1; s <= MaximoMultiple; ++s)
         m.NumerosMultiple[s] = "";
     for (int s = 1; s <= EstrellasPorApuesta; ++s)
@@ -79,7 +79,7 @@ void FrmBorrar::cmdAceptar_Click() {
         bool alguna = false;
         for (int n = 1; n <= Apuestas; ++n)
             alguna = alguna || Check[n].Value == Marcada;
-        if (alguna) tableros.terminarSorteo();
+        if (alguna) fin.terminarSorteo();
         if (Check[1].Value == Marcada) BorrarApuesta1();
         if (Check[2].Value == Marcada) BorrarApuesta2();
         if (Check[3].Value == Marcada) BorrarApuesta3();

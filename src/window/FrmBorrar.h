@@ -11,7 +11,7 @@ namespace quelvar {
 // ones.
 class FrmBorrar {
 public:
-    FrmBorrar(Module1& modulo, ControlesQuelvar& principal, Tableros& tableros, Ventana& ventana);
+    FrmBorrar(Module1& modulo, ControlesQuelvar& principal, Tableros& tableros, FinSorteo& fin, Ventana& ventana);
 
     std::string Caption;
     Base1<Casilla, Apuestas> Check; // Check[1] is Check1
@@ -39,6 +39,7 @@ private:
     Module1& m;
     ControlesQuelvar& frm;
     Tableros& tableros;
+    FinSorteo& fin;
     Ventana& ventana;
 };
 

@@ -56,11 +56,12 @@ const std::array<FrmQuelvar::EntradaTemporizador, FrmQuelvar::Temporizadores>& F
 }
 
 FrmQuelvar::FrmQuelvar(Module1& modulo, Desktop& desk, RelevoVentana& ventana, Azar& azar)
-    : m(modulo), desktop(desk), ventana_(ventana), grupos_(modulo, *this, ventana), tableros_(modulo, *this),
-      seleccion_(modulo, *this, grupos_, desk), lector_(modulo, *this, tableros_),
+    : m(modulo), desktop(desk), ventana_(ventana), grupos_(modulo, *this, ventana), fin_(modulo, *this),
+      tableros_(modulo, *this, fin_), seleccion_(modulo, *this, grupos_, desk), lector_(modulo, *this, tableros_),
       comandos_(modulo, *this, grupos_, tableros_, lector_, desk, ventana),
       modos_(modulo, *this, tableros_, grupos_, comandos_, desk),
-      sorteo_(modulo, *this, tableros_, grupos_, desk, azar), barra_(*this, *this) {
+      sorteo_(modulo, *this, tableros_, fin_, grupos_, desk, azar), barra_(*this, *this),
+      frmBorrar_(modulo, *this, tableros_, fin_, ventana) {
     mnuArchivo = itemMenu(textos::Archivo);
     mnuAbrir = itemMenu(textos::AbrirApuesta, "Ctrl+A");
     mnuGuardar = itemMenu(textos::GuardarApuesta, "Ctrl+G", false);
@@ -126,7 +127,7 @@ bool FrmQuelvar::Form_Load() {
 }
 
 void FrmQuelvar::mnuBorrar_Click() {
-    frmBorrar_->Form_Load();
+    frmBorrar_.Form_Load();
     desktop.showModal(Formulario::Borrar);
 }
 

@@ -14,13 +14,12 @@
 #include "ticket/Seleccion.h"
 #include "ticket/Tableros.h"
 #include "window/Barra.h"
+#include "window/FrmBorrar.h"
 
 #include <array>
 #include <vector>
 
 namespace quelvar {
-
-class FrmBorrar;
 
 // The main window: its controls as plain data, the subsystems that own its
 // handlers, and every handler under its own name.
@@ -86,7 +85,7 @@ public:
     RelevoVentana& ventana() { return ventana_; }
     Tableros& tableros() { return tableros_; }
     const Tableros& tableros() const { return tableros_; }
-    void usarBorrar(FrmBorrar& borrar) { frmBorrar_ = &borrar; }
+    FrmBorrar& frmBorrar() { return frmBorrar_; }
     void usarAzar(Azar& azar) { sorteo_.usarAzar(azar); }
 
     // ---- start-up ---------------------------------------------------------
@@ -162,6 +161,7 @@ private:
     RelevoVentana& ventana_;
     // Built in the order they depend on one another.
     GruposControl grupos_;
+    FinSorteo fin_;
     Tableros tableros_;
     Seleccion seleccion_;
     LectorApuesta lector_;
@@ -169,7 +169,7 @@ private:
     Modos modos_;
     Sorteo sorteo_;
     Barra barra_;
-    FrmBorrar* frmBorrar_ = nullptr;
+    FrmBorrar frmBorrar_;
 };
 
 } // namespace quelvar

@@ -15,16 +15,15 @@ namespace quelvar {
 struct Programa {
     explicit Programa(Desktop& desktop)
         : azar([&desktop] { return desktop.clockReading(); }), frmQuelvar(modulo, desktop, ventana, azar),
-          frmBorrar(modulo, frmQuelvar, frmQuelvar.tableros(), ventana), frmAcercaDe(desktop, ventana) {
+          frmAcercaDe(desktop, ventana) {
         if (auto* oyente = dynamic_cast<Ventana*>(&desktop)) ventana.escuchar(*oyente);
-        frmQuelvar.usarBorrar(frmBorrar);
     }
 
     Module1 modulo;
     RelevoVentana ventana;
     AzarReloj azar;
     FrmQuelvar frmQuelvar;
-    FrmBorrar frmBorrar;
+    FrmBorrar& frmBorrar = frmQuelvar.frmBorrar(); // the main window owns it
     FrmAcercaDe frmAcercaDe;
 };
 
