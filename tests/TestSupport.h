@@ -14,7 +14,7 @@ namespace quelvar::test {
 // A freshly started program on a fake desktop.
 struct Started {
     FakeDesktop desk;
-    Programa prog{desk};
+    Programa prog{desk, &desk};
     FrmQuelvar& f = prog.frmQuelvar;
     Module1& m = prog.modulo;
 

@@ -190,7 +190,7 @@ private slots:
     void toolbarHitTest() {
         QFETCH(float, x);
         QFETCH(int, position);
-        QCOMPARE(FrmQuelvar::posicionBarra(x), position);
+        QCOMPARE(Barra::posicionBarra(x), position);
     }
 
     void raisedPictureFollowsTheMouse() {

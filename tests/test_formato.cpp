@@ -7,7 +7,7 @@
 
 using namespace quelvar;
 using namespace quelvar::test;
-using Resultado = FrmQuelvar::Lectura::Resultado;
+using Resultado = Lectura::Resultado;
 
 namespace {
 QByteArray crlf(const QStringList& lines) { return (lines.join("\r\n") + "\r\n").toLatin1(); }

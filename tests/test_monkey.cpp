@@ -425,7 +425,7 @@ private:
         for (const auto& [name, bytes] : Archivos)
             desk.files[name] = bytes;
         desk.files["/t/grande.qlv"] = std::string(64 * 1024 + 1, '1');
-        prog = std::make_unique<Programa>(desk);
+        prog = std::make_unique<Programa>(desk, &desk);
         desk.prog = prog.get();
         f().Form_Load();
         clock = std::make_unique<VirtualClock>(f());

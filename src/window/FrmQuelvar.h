@@ -67,10 +67,6 @@ public:
     static constexpr int Temporizadores = 6;
     static const std::array<EntradaTemporizador, Temporizadores>& temporizadores();
 
-    using Lectura = quelvar::Lectura;
-    static constexpr std::size_t TamanoMaximoArchivo = ComandosArchivo::TamanoMaximoArchivo;
-    static constexpr std::size_t RutaMaxima = ComandosArchivo::RutaMaxima;
-
     FrmQuelvar(Module1& modulo, Desktop& desktop, RelevoVentana& ventana, Azar& azar);
     FrmQuelvar(const FrmQuelvar&) = delete;
     FrmQuelvar& operator=(const FrmQuelvar&) = delete;
@@ -105,8 +101,6 @@ public:
     void lblEstrella5_Click(int Index) { seleccion_.lblEstrella5_Click(Index); }
     void clickNumero(int tablero, int index) { seleccion_.clickNumero(tablero, index); }
     void clickEstrella(int tablero, int index) { seleccion_.clickEstrella(tablero, index); }
-    void ControlarNumeros() { seleccion_.ControlarNumeros(); }
-    void ControlarEstrellas() { seleccion_.ControlarEstrellas(); }
 
     // ---- board procedures ---------------------------------------------------
     void LimpiarTableros() { tableros_.LimpiarTableros(); }
@@ -133,7 +127,6 @@ public:
     void pTools_MouseMove(int Button, int Shift, float X, float Y) { barra_.pTools_MouseMove(Button, Shift, X, Y); }
     void pTools_Click() { barra_.pTools_Click(); }
     void Form_MouseMove(int Button, int Shift, float X, float Y) { barra_.Form_MouseMove(Button, Shift, X, Y); }
-    static int posicionBarra(float X) { return Barra::posicionBarra(X); }
     bool barraActuaria(int k) const { return barra_.actuaria(k); }
     const Module1& modulo() const { return m; }
     void mnuBorrar_Click();

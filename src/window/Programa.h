@@ -13,10 +13,12 @@ namespace quelvar {
 // window. Tests build a fresh one per case. The window requests go to
 // whatever listens: the shell's window, or a test that records them.
 struct Programa {
-    explicit Programa(Desktop& desktop)
+    // oyente: who hears the window requests from the start (a test's
+    // recorder); the shell's window subscribes itself once it exists.
+    explicit Programa(Desktop& desktop, Ventana* oyente = nullptr)
         : azar([&desktop] { return desktop.clockReading(); }), frmQuelvar(modulo, desktop, ventana, azar),
           frmAcercaDe(desktop, ventana) {
-        if (auto* oyente = dynamic_cast<Ventana*>(&desktop)) ventana.escuchar(*oyente);
+        if (oyente) ventana.escuchar(*oyente);
     }
 
     Module1 modulo;
