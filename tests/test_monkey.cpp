@@ -71,13 +71,17 @@ int filledSlots(const Module1& m) {
     return n;
 }
 
-// A desktop whose answers come from the event being played.
-class MonkeyDesktop : public Desktop, public Grabadora {
+// The fake desktop, with answers that come from the event being played and
+// a note of everything it was asked.
+class MonkeyDesktop : public FakeDesktop {
 public:
+    MonkeyDesktop() {
+        failing["/t/lleno.qlv"] = {false, 61, "Disco lleno", {}};
+        failing["/t/no/such/a.qlv"] = {false, 53, "No se ha encontrado el archivo", {}};
+    }
     std::mt19937 rng;
-    std::map<std::string, std::string> files;
     Programa* prog = nullptr;
-    VirtualClock* clock = nullptr;
+    VirtualClock* timers = nullptr;
     bool atRisk = false;          // the ticket held unsaved content since the last say or save
     bool confirmed = false;       // the user agreed to lose or replace the ticket
     bool loaded = false;          // a file was read during the event
@@ -91,7 +95,7 @@ public:
     void insideModal() {
         const long ms = std::array{0L, 10L, 260L, 1100L, 1100L, 2600L}[std::size_t(pick(6))];
         log.push_back("s.desk.timeInside.push_back(" + std::to_string(ms) + ");");
-        if (ms > 0) clock->runFor(ms);
+        if (ms > 0) timers->runFor(ms);
         if (prog->modulo.Modificado && filledSlots(prog->modulo) > 0) {
             atRisk = true;
             confirmed = false;
@@ -113,10 +117,7 @@ public:
                 esc(title) + "]=" + names[int(a)];
         return a;
     }
-    long writes = 0;
-    bool anotherInstanceRunning() override { return false; }
-    std::optional<std::string> startFile() override { return std::nullopt; }
-    bool handOver(const std::string&) override { return false; }
+    long saved = 0;
     std::optional<std::string> fileDialog(const FileDialog& d) override {
         insideModal();
         std::optional<std::string> path;
@@ -140,25 +141,22 @@ public:
     }
     std::string environment(const std::string& name) override {
         seen += " env[" + esc(name) + "]";
-        return {};
+        return FakeDesktop::environment(name);
     }
     FileResult readFile(const std::string& path, std::size_t maxBytes) override {
         seen += " read[" + esc(path) + "|" + std::to_string(maxBytes) + "]";
-        const auto it = files.find(path);
-        if (it == files.end()) return {false, 53, "No se ha encontrado el archivo", {}};
-        if (it->second.size() > maxBytes) return {false, 7, "too large", {}};
-        if (it->second.empty()) return {false, 62, "La entrada se ha pasado del final del archivo", {}};
-        loaded = true;
-        return {true, 0, {}, it->second};
+        FileResult r = FakeDesktop::readFile(path, maxBytes);
+        loaded = loaded || r.ok;
+        return r;
     }
     FileResult writeFile(const std::string& path, const std::string& bytes) override {
         seen += " write[" + esc(path) + "|" + esc(bytes) + "]";
-        if (path == "/t/lleno.qlv") return {false, 61, "Disco lleno", {}};
-        if (path.rfind("/t/no/", 0) == 0) return {false, 53, "No se ha encontrado el archivo", {}};
-        files[path] = bytes;
-        ++writes;
-        atRisk = false; // what the ticket holds now is saved
-        return {};
+        FileResult r = FakeDesktop::writeFile(path, bytes);
+        if (r.ok) {
+            ++saved;
+            atRisk = false; // what the ticket holds now is saved
+        }
+        return r;
     }
     std::uint64_t tick = 0;
     std::uint64_t clockReading() override { return ++tick / 3; } // readings repeat, as a real clock's do
@@ -308,7 +306,7 @@ private:
 
 public:
     std::vector<std::string> answers() const { return desk.log; }
-    long writes() const { return desk.writes; }
+    long writes() const { return desk.saved; }
 
     // What the run went through, to see that it reached the program's corners.
     struct Stats {
@@ -429,7 +427,7 @@ private:
         desk.prog = prog.get();
         f().Form_Load();
         clock = std::make_unique<VirtualClock>(f());
-        desk.clock = clock.get();
+        desk.timers = clock.get();
         drawTicks = 0;
         fromFile = false;
     }

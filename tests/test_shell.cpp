@@ -35,6 +35,14 @@ using Menu = FrmQuelvar::Menu;
 namespace {
 QRgb pixelAt(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p) & 0xFFFFFF; }
 
+// The window as a person finds it: shown, and drawn on the screen; active
+// where the keyboard matters.
+constexpr bool Active = true;
+bool shown(QWidget& w, bool active = false) {
+    w.show();
+    return active ? QTest::qWaitForWindowActive(&w) : QTest::qWaitForWindowExposed(&w);
+}
+
 // A menu command as the user chooses it: it runs from the event loop.
 void choose(MainWindow& w, Menu id) {
     w.action(id)->trigger();
@@ -64,8 +72,7 @@ private slots:
     void clientAreaIsFixed() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         QCOMPARE(w.centralWidget()->size(), QSize(635, 458));
         QCOMPARE(w.windowTitle(), QStringLiteral("Quelvar - ''Nueva apuesta''"));
         QCOMPARE(w.minimumSize(), w.maximumSize());
@@ -75,8 +82,7 @@ private slots:
         Started s;
         s.manual();
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         BoardView* board = w.board(3);
         // Bets 1 and 2 must be full before board 3 answers.
         for (int k = 1; k <= 5; ++k)
@@ -229,8 +235,7 @@ private slots:
     void theButtonShowsItsFocus() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shown(w, Active));
         QPushButton* b = w.betButton();
         b->clearFocus();
         const QImage without = b->grab().toImage();
@@ -247,8 +252,7 @@ private slots:
         Started s;
         s.manual();
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         auto name = [](QAccessibleInterface* i) { return i->text(QAccessible::Name); };
         // A press returns at once; what it runs comes from the event loop.
         auto press = [](QAccessibleInterface* i) {
@@ -327,8 +331,7 @@ private slots:
     void promptAnsweredThroughTheWindow() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         s.desk.answer(MsgAnswer::Yes);
         QTest::mouseClick(w.board(1), Qt::LeftButton, {}, w.board(1)->centreOf(celdas::estrella(2)));
         QCOMPARE(s.desk.boxes.size(), std::size_t(1));
@@ -392,8 +395,7 @@ private slots:
     void f10AndEnter() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shown(w, Active));
         QTest::keyClick(&w, Qt::Key_F10);
         QCOMPARE(w.menuBar()->activeAction(), w.topMenu(Menu::mnuArchivo)->menuAction());
         QTest::keyClick(w.menuBar(), Qt::Key_Escape);
@@ -438,8 +440,7 @@ private slots:
         QFETCH(int, cell);
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shown(w, Active));
         QCOMPARE(QApplication::focusWidget(), w.betButton());
         QTest::keyClick(&w, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.board(1));
@@ -457,8 +458,7 @@ private slots:
         Started s;
         s.manual();
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shown(w, Active));
         QWidget* order[] = {w.board(1), w.board(2), w.board(3), w.board(4), w.board(5), w.sizeChooser(), w.betButton()};
         for (QWidget* next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -484,8 +484,7 @@ private slots:
         Started s;
         s.manual();
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shown(w, Active));
         BoardView* board = w.board(1);
         QWidget* boards = board->parentWidget();
         const QImage before = boards->grab().toImage();
@@ -523,8 +522,7 @@ private slots:
     void theFocusCellIsTheAccessibleFocus() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shown(w, Active));
         QList<int> told; // each focus told: ten times the view, plus the cell
         for (int b = 1; b <= Apuestas; ++b)
             connect(w.board(b), &BoardView::accessibleFocus, this, [&told, b](int child) { told << 10 * b + child; });
@@ -609,8 +607,7 @@ private slots:
         QFETCH(int, key);
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shown(w, Active));
         if (!button) QTest::keyClick(&w, Qt::Key_Tab);
         QWidget* target = QApplication::focusWidget();
         QCOMPARE(target, button ? (QWidget*)w.betButton() : (QWidget*)w.board(1));
@@ -647,8 +644,7 @@ private slots:
     void aFileFromOutsideWaitsItsTurn() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         s.desk.files["/d/uno.qlv"] = "1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n";
         s.desk.files["/d/dos.qlv"] = "1\r\n6\r\n7\r\n8\r\n9\r\n10\r\n1\r\n2\r\n";
         s.lock(); // a draw holds the file commands
@@ -674,8 +670,7 @@ private slots:
     void shortcutsActOnlyWhileUsable() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         w.activateWindow();
         QSignalSpy guardar(w.action(Menu::mnuGuardar), &QAction::triggered);
         QSignalSpy sencillas(w.action(Menu::mnuApSen), &QAction::triggered);
@@ -699,8 +694,7 @@ private slots:
     void exitGoesThroughTheUnloadQuestions() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         s.desk.answer(MsgAnswer::No);
         choose(w, Menu::mnuSalir);
         QTRY_COMPARE(s.desk.boxes.size(), std::size_t(1));
@@ -716,8 +710,7 @@ private slots:
     void theButtonStartsTheDrawOnPreciseTimers() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         QTest::mouseClick(w.betButton(), Qt::LeftButton);
         QVERIFY(s.m.LlenandoNumeros);
         QVERIFY(!w.betButton()->isEnabled());
@@ -762,8 +755,7 @@ private slots:
     void sizeChooserClicksReachTheModel() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         choose(w, Menu::mnuApMul);
         QCOMPARE(w.betButton()->text(), QStringLiteral("APUESTA MULTIPLE"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Quelvar  -  ''Nueva Apuesta''"));
@@ -784,8 +776,7 @@ private slots:
         s.f.lblNral2_Click(20);
         MainWindow w(s.prog);
         s.desk.onShow = [&w](Formulario f) { w.showDialog(f); };
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         onNextDialog([&](QWidget* dialog) {
             auto* d = qobject_cast<BorrarDialog*>(dialog);
             QVERIFY(d);
@@ -819,8 +810,7 @@ private slots:
             s.f.lblNral_Click(k);
         MainWindow w(s.prog);
         s.desk.onShow = [&w](Formulario f) { w.showDialog(f); };
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         QPalette dark(QColor(0x3C, 0x3C, 0x3C), QColor(0x31, 0x31, 0x31));
         dark.setColor(QPalette::WindowText, Qt::white);
         dark.setColor(QPalette::ButtonText, Qt::white);
@@ -882,8 +872,7 @@ private slots:
     void toolbarHoverIsPainted() {
         Started s;
         MainWindow w(s.prog);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(shown(w));
         ToolbarView* bar = w.toolbar();
         const QPoint corner(qRound((215 + 750 * 3) / 15.0) + 3, 4); // inside position 4's picture
         const QRgb flat = pixelAt(bar, corner);
