@@ -1,7 +1,7 @@
 // The real desktop's services: files written in one step, bounded reads,
 // and message boxes with Spanish buttons.
 
-#include "qt/Idioma.h"
+#include "qt/Language.h"
 #include "qt/QtDesktop.h"
 #include "qt/SingleInstance.h"
 
@@ -74,7 +74,7 @@ public slots:
 class TestDesktop : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { hablarEspanol(); }
+    void initTestCase() { speakSpanish(); }
 
     void writesAndReplaces() {
         QTemporaryDir dir;

@@ -3,11 +3,11 @@
 
 #include "TestSupport.h"
 #include "VirtualClock.h"
-#include "qt/Accesible.h"
+#include "qt/Accessibility.h"
 #include "qt/Artwork.h"
 #include "qt/BoardView.h"
 #include "qt/Geometry.h"
-#include "qt/Idioma.h"
+#include "qt/Language.h"
 #include "qt/MainWindow.h"
 #include "qt/SizeChooserView.h"
 #include "qt/ToolbarView.h"
@@ -65,8 +65,8 @@ class TestShell : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        hablarEspanol();
-        instalarAccesibilidad();
+        speakSpanish();
+        installAccessibility();
     }
 
     void clientAreaIsFixed() {
@@ -155,7 +155,7 @@ private slots:
     // the screen's density.
     void theCellCursorIsAnOutlinedPlus() {
         for (int f : {1, 2}) {
-            const QCursor c = artwork::cursorMas(f); // offscreen: as on Wayland
+            const QCursor c = artwork::plusCursor(f); // offscreen: as on Wayland
             QCOMPARE(c.hotSpot(), QPoint(15, 15));
             const QImage im = c.pixmap().toImage();
             QCOMPARE(im.size(), QSize(32 * f, 32 * f));
@@ -172,8 +172,8 @@ private slots:
                     painted += qAlpha(im.pixel(x, y)) != 0;
             QVERIFY(painted < im.width() * im.height() / 4);
         }
-        QCOMPARE(artwork::cursorMas(1.25).pixmap().size(), QSize(32, 32)); // the nearest whole density
-        QCOMPARE(artwork::cursorMas(1.5).pixmap().size(), QSize(64, 64));
+        QCOMPARE(artwork::plusCursor(1.25).pixmap().size(), QSize(32, 32)); // the nearest whole density
+        QCOMPARE(artwork::plusCursor(1.5).pixmap().size(), QSize(64, 64));
     }
 
     // The raised picture lands on whole device pixels: it is the same image

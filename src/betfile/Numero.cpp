@@ -49,7 +49,7 @@ std::optional<double> leerNumero(std::string_view texto) {
     const auto [fin, fallo] = std::from_chars(s.data(), s.data() + s.size(), valor, std::chars_format::general);
     if (fallo == std::errc::result_out_of_range) {
         // Either huge or vanishingly small, which is all the count rules care
-        // about: a negativo exponent, or no exponent and no entera part, is small.
+        // about: a negative exponent, or no exponent and no whole part, is small.
         const std::string_view::size_type e = s.find_first_of("eE");
         bool diminuto;
         if (e != std::string_view::npos) {

@@ -12,7 +12,7 @@
 namespace quelvar {
 
 namespace {
-constexpr QRgb GrisVersion = 0x404040;
+constexpr QRgb VersionGrey = 0x404040;
 
 QFont boldPixels(int pixels) {
     QFont f = artwork::cellFont();
@@ -35,8 +35,8 @@ protected:
 };
 } // namespace
 
-using look::AzulTexto;
 using look::colour;
+using look::TextBlue;
 
 AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(parent), form_(form) {
     namespace geo = layout::acercaDe;
@@ -53,9 +53,9 @@ AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(par
         bool bold;
         QRgb rgb;
     } lines[] = {
-        {20, true, artwork::AzulBarra},
+        {20, true, artwork::BarBlue},
         {12, false, 0x202020},
-        {18, true, GrisVersion},
+        {18, true, VersionGrey},
         {12, false, 0x606060},
     };
     for (std::size_t i = 0; i < std::size(lines); ++i) {
@@ -72,7 +72,7 @@ AcercaDeDialog::AcercaDeDialog(FrmAcercaDe& form, QWidget* parent) : QDialog(par
         link->setFont(boldPixels(13));
         link->setAlignment(Qt::AlignCenter);
         link->setCursor(Qt::PointingHandCursor);
-        colour(link, AzulTexto);
+        colour(link, TextBlue);
         return link;
     };
     web_ = makeLink(form_.lblVinc, rectI(geo::lblVinc));

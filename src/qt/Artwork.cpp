@@ -18,10 +18,10 @@ namespace quelvar::artwork {
 
 namespace {
 
-constexpr QRgb AzulClaro = 0x3d6fc4;
-constexpr QRgb AzulFondo = 0xd3e0f4;
-constexpr QRgb Amarillo = 0xffd84a;
-constexpr QRgb AmarilloOscuro = 0xe0a800;
+constexpr QRgb LightBlue = 0x3d6fc4;
+constexpr QRgb GroundBlue = 0xd3e0f4;
+constexpr QRgb Yellow = 0xffd84a;
+constexpr QRgb DarkYellow = 0xe0a800;
 
 QFont sansBold(int pixels, bool bold) {
     QFont f(QStringLiteral("Liberation Sans"));
@@ -75,9 +75,9 @@ void paintIcon(QPainter& p, int position) {
     switch (position) {
     case 1: { // open: a folder
         p.setPen(QPen(ink, 1));
-        p.setBrush(QColor(AmarilloOscuro));
+        p.setBrush(QColor(DarkYellow));
         p.drawRoundedRect(QRectF(1.5, 4.5, 17, 13), 1.5, 1.5);
-        p.setBrush(QColor(Amarillo));
+        p.setBrush(QColor(Yellow));
         QPainterPath front;
         front.moveTo(1.5, 17.5);
         front.lineTo(4.5, 8.5);
@@ -204,7 +204,7 @@ QFont cellFont() { return sansBold(11, true); }
 QFont boardNumberFont() { return sansBold(13, true); }
 QFont buttonFont() { return sansBold(9, false); }
 
-QCursor cursorMas(qreal dpr) {
+QCursor plusCursor(qreal dpr) {
     // A black outline around a white plus sign, on a clear ground, drawn at
     // the screen's density. A pixmap cursor shows on X11 and on Wayland
     // alike; the hot spot is the plus sign's centre.
@@ -240,9 +240,9 @@ QImage iconImage(int side) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(side / 64.0, side / 64.0); // drawn on a 64-unit grid, as data/quelvar.svg
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(AzulBarra));
+    p.setBrush(QColor(BarBlue));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-    p.setBrush(QColor(Amarillo));
+    p.setBrush(QColor(Yellow));
     p.drawPath(starPath(QPointF(32, 34), 24, 10));
     p.setBrush(QColor(0xff, 0x00, 0x00));
     p.drawEllipse(QPointF(32, 34), 7, 7);
@@ -288,9 +288,9 @@ QIcon programIcon() {
 
 void paintToolbar(QPainter& p, QSize size) {
     QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0, QColor(AzulBarra));
-    g.setColorAt(1, QColor(AzulBarra).darker(115));
-    p.fillRect(QRect(QPoint(0, 0), size), QColor(AzulBarra));
+    g.setColorAt(0, QColor(BarBlue));
+    g.setColorAt(1, QColor(BarBlue).darker(115));
+    p.fillRect(QRect(QPoint(0, 0), size), QColor(BarBlue));
     p.fillRect(QRect(0, 2, size.width(), size.height() - 2), g);
     for (int k = 1; k <= layout::BarraBotones; ++k) {
         p.save();
@@ -305,8 +305,8 @@ bool hasRaised(int position) { return position >= 1 && position <= layout::Barra
 void paintRaised(QPainter& p, int position) {
     const QRectF r(0, 0, px(layout::RaisedWidth), px(layout::RaisedHeight));
     QLinearGradient g(0, 0, 0, r.height());
-    g.setColorAt(0, QColor(AzulClaro).lighter(125));
-    g.setColorAt(1, QColor(AzulClaro));
+    g.setColorAt(0, QColor(LightBlue).lighter(125));
+    g.setColorAt(1, QColor(LightBlue));
     p.fillRect(r, g);
     // The bevels as filled one-pixel bands: no pen straddles two pixels.
     const QColor light(255, 255, 255, 220);
@@ -315,13 +315,13 @@ void paintRaised(QPainter& p, int position) {
     p.fillRect(QRectF(0, 0, 1, r.height()), light);
     p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), dark);
     p.fillRect(QRectF(r.width() - 1, 0, 1, r.height()), dark);
-    paintButtonFace(p, position, QColor(Amarillo));
+    paintButtonFace(p, position, QColor(Yellow));
 }
 
 void fillBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
     QLinearGradient g(0, 0, size.width(), size.height());
-    g.setColorAt(0, QColor(AzulFondo).lighter(104));
-    g.setColorAt(1, QColor(AzulFondo).darker(106));
+    g.setColorAt(0, QColor(GroundBlue).lighter(104));
+    g.setColorAt(1, QColor(GroundBlue).darker(106));
     p.fillRect(area, g);
 }
 
@@ -342,8 +342,8 @@ void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
         for (int i = 0; i < marks; ++i) {
             const QPointF c(12 + (size.width() - 24) * (i + 0.5) / marks, bandY);
             if (i % 2 == 0) {
-                p.setPen(QPen(QColor(AmarilloOscuro), 1));
-                p.setBrush(QColor(Amarillo));
+                p.setPen(QPen(QColor(DarkYellow), 1));
+                p.setBrush(QColor(Yellow));
                 p.drawPath(starPath(c, 9, 4));
             } else {
                 QRadialGradient ball(c + QPointF(-2, -2), 8);
@@ -368,8 +368,8 @@ void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
             p.drawRoundedRect(panel, 5, 5);
         }
         if (shows(stars)) {
-            p.setPen(QPen(QColor(AmarilloOscuro), 1));
-            p.setBrush(QColor(Amarillo));
+            p.setPen(QPen(QColor(DarkYellow), 1));
+            p.setBrush(QColor(Yellow));
             p.drawRoundedRect(stars, 5, 5);
         }
     }
@@ -383,8 +383,8 @@ void paintBoardsBackground(QPainter& p, QSize size, const QRectF& area) {
 
 void paintBottomBar(QPainter& p, QSize size) {
     QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0, QColor(AzulBarra).darker(115));
-    g.setColorAt(1, QColor(AzulBarra));
+    g.setColorAt(0, QColor(BarBlue).darker(115));
+    g.setColorAt(1, QColor(BarBlue));
     p.fillRect(QRect(QPoint(0, 0), size), g);
 }
 

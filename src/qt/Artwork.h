@@ -15,7 +15,7 @@ QFont buttonFont();
 
 // The outlined plus sign over the cells, hot spot in its centre, drawn for
 // a device pixel ratio (to the nearest whole one).
-QCursor cursorMas(qreal dpr);
+QCursor plusCursor(qreal dpr);
 QIcon programIcon();
 // The program icon, side x side pixels; it needs no application object.
 QImage iconImage(int side);
@@ -34,6 +34,6 @@ void fillBoardsBackground(QPainter& p, QSize size, const QRectF& area);
 void paintBottomBar(QPainter& p, QSize size);
 
 // Toolbar blue, also used by the tests to find the window's client area.
-constexpr QRgb AzulBarra = 0x1d4a96;
+constexpr QRgb BarBlue = 0x1d4a96;
 
 } // namespace quelvar::artwork

@@ -16,8 +16,8 @@
 
 namespace quelvar {
 
-using look::AzulTexto;
 using look::colour;
+using look::TextBlue;
 
 BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidget* parent)
     : QDialog(parent), form_(form), changed_(std::move(changed)) {
@@ -28,7 +28,7 @@ BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidg
     setAccessibleDescription(QString::fromUtf8(textos::BorrarApuestas));
     auto* frame = new QGroupBox(QString::fromUtf8(textos::MarcoBorrar), this);
     frame->setGeometry(rectI(geo::Frame1));
-    colour(frame, AzulTexto);
+    colour(frame, TextBlue);
     for (int n = 1; n <= Apuestas; ++n) {
         auto* small = new QGroupBox(frame);
         small->setGeometry(rectI({geo::MarcoLeft, geo::MarcoTop[n], geo::MarcoWidth, geo::MarcoHeight}));
@@ -36,7 +36,7 @@ BorrarDialog::BorrarDialog(FrmBorrar& form, std::function<void()> changed, QWidg
         boxes_[n] = new QCheckBox(small);
         boxes_[n]->setGeometry(rectI(geo::Check));
         boxes_[n]->setFont(artwork::cellFont());
-        colour(boxes_[n], AzulTexto);
+        colour(boxes_[n], TextBlue);
         connect(boxes_[n], &QCheckBox::clicked, this,
                 [this, n](bool on) { press([this, n, on] { form_.Check[n].Value = on ? 1 : 0; }); });
     }

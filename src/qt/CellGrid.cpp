@@ -90,7 +90,7 @@ void CellGrid::mouseMoveEvent(QMouseEvent* e) {
         unsetCursor();
         return;
     }
-    if (!cursor_) cursor_ = artwork::cursorMas(devicePixelRatioF());
+    if (!cursor_) cursor_ = artwork::plusCursor(devicePixelRatioF());
     setCursor(*cursor_);
 }
 

@@ -6,7 +6,7 @@
 namespace quelvar::look {
 
 // The blue of the dialogs' texts and links.
-constexpr QRgb AzulTexto = 0x0000C0;
+constexpr QRgb TextBlue = 0x0000C0;
 
 // The text colour of an enabled control; disabled ones stay grey.
 inline void colour(QWidget* w, QRgb rgb) {

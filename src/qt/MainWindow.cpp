@@ -23,9 +23,9 @@ namespace quelvar {
 
 namespace {
 // How often a file from outside looks again whether the window is free.
-constexpr int EsperaArchivoMs = 200;
+constexpr int FileWaitMs = 200;
 // Files from outside that may wait at once.
-constexpr std::size_t ArchivosEnEspera = 4;
+constexpr std::size_t MaxWaitingFiles = 4;
 } // namespace
 
 MainWindow::MainWindow(Programa& programa, QWidget* parent)
@@ -276,7 +276,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::openFromOutside(const std::string& path) {
-    if (waitingFiles_.size() >= ArchivosEnEspera) return false;
+    if (waitingFiles_.size() >= MaxWaitingFiles) return false;
     if (isMinimized()) showNormal();
     // A dialog in the way comes forward with the window: it is what the
     // file waits for.
@@ -296,7 +296,7 @@ void MainWindow::openWaitingFile() {
     // a little later. Only a waiting file wakes the program up.
     if (!userMayPress(this) || !form_.activo(FrmQuelvar::Menu::mnuAbrir)) {
         waitArmed_ = true;
-        QTimer::singleShot(EsperaArchivoMs, this, &MainWindow::openWaitingFile);
+        QTimer::singleShot(FileWaitMs, this, &MainWindow::openWaitingFile);
         return;
     }
     const std::string path = waitingFiles_.front();

@@ -143,13 +143,13 @@ protected:
 
 // The dialog's list dates its files in the system's locale; show them in
 // the program's, as everything else it shows.
-class FechaEspanola : public QIdentityProxyModel {
+class SpanishDates : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
-    static constexpr int ColumnaFecha = 3;
+    static constexpr int DateColumn = 3;
 
     QVariant data(const QModelIndex& index, int role) const override {
-        if (index.column() == ColumnaFecha && role == Qt::DisplayRole)
+        if (index.column() == DateColumn && role == Qt::DisplayRole)
             if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
                 return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
         return QIdentityProxyModel::data(index, role);
@@ -162,7 +162,7 @@ std::unique_ptr<QFileDialog> QtDesktop::makeFileDialog(const FileDialog& d, QWid
     auto made = std::make_unique<BetFileDialog>(owner);
     QFileDialog& dialog = *made;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setProxyModel(new FechaEspanola(&dialog));
+    dialog.setProxyModel(new SpanishDates(&dialog));
     dialog.setWindowTitle(QString::fromStdString(d.title));
     dialog.setNameFilter(QString::fromStdString(d.filterName + " (" + d.filterPattern + ")"));
     if (!d.initialDir.empty()) dialog.setDirectory(QString::fromStdString(d.initialDir));

@@ -29,25 +29,25 @@ namespace {
 
 // A path the open command would take is at most this many characters, and
 // so at most four times as many bytes: more is refused at the lock.
-constexpr std::size_t MaximoCaracteres = ComandosArchivo::RutaMaxima;
-constexpr std::size_t MaximoBytes = 4 * MaximoCaracteres;
+constexpr std::size_t MaxCharacters = ComandosArchivo::RutaMaxima;
+constexpr std::size_t MaxBytes = 4 * MaxCharacters;
 // Each call has this long to send its path; calls open at once are bounded
 // only so that file descriptors never run out.
-constexpr int PlazoLlamadaMs = 1000;
-constexpr std::size_t MaximoLlamadas = 64;
+constexpr int CallDeadlineMs = 1000;
+constexpr std::size_t MaxCalls = 64;
 // How long a later start keeps trying a holder that is not listening yet or
 // that hung up without an answer.
-constexpr auto PlazoEntrega = std::chrono::milliseconds(3000);
-constexpr auto PausaEntrega = std::chrono::milliseconds(50);
-constexpr char Tomado = '1';
-constexpr char Rechazado = '0';
+constexpr auto HandOverDeadline = std::chrono::milliseconds(3000);
+constexpr auto HandOverPause = std::chrono::milliseconds(50);
+constexpr char Taken = '1';
+constexpr char Refused = '0';
 
-constexpr const char* NombreCerrojo = "quelvar.lock";
-constexpr const char* NombreSocket = "quelvar.socket";
+constexpr const char* LockName = "quelvar.lock";
+constexpr const char* SocketName = "quelvar.socket";
 
 // The user's runtime folder, when it is truly the user's own: an absolute
 // path to a folder that the user owns and nobody else may enter.
-std::optional<std::string> carpetaPropia() {
+std::optional<std::string> ownFolder() {
     const char* dir = std::getenv("XDG_RUNTIME_DIR");
     if (!dir || dir[0] != '/') return std::nullopt;
     struct stat info {};
@@ -56,12 +56,12 @@ std::optional<std::string> carpetaPropia() {
     return std::string(dir);
 }
 
-struct Direccion {
+struct Address {
     sockaddr_un address{};
     socklen_t length = 0;
     bool valid = false;
-    explicit Direccion(const std::string& folder) {
-        const std::string path = folder + "/" + NombreSocket;
+    explicit Address(const std::string& folder) {
+        const std::string path = folder + "/" + SocketName;
         if (path.size() >= sizeof address.sun_path) return;
         address.sun_family = AF_UNIX;
         std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
@@ -79,11 +79,11 @@ bool sameUser(int connection) {
 
 // One try at handing a path over: the holder's answer, or nothing when it
 // was not listening or hung up without one.
-std::optional<bool> entregar(const Direccion& where, const std::string& message) {
+std::optional<bool> tryHandOver(const Address& where, const std::string& message) {
     const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (s < 0) return false;
     // A holder that hangs must not hang this start too.
-    const timeval wait{PlazoEntrega.count() / 1000, 0};
+    const timeval wait{HandOverDeadline.count() / 1000, 0};
     ::setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
     ::setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
     std::optional<bool> answer;
@@ -99,7 +99,7 @@ std::optional<bool> entregar(const Direccion& where, const std::string& message)
             sent += std::size_t(n);
         }
         char said = 0;
-        if (sent == message.size() && ::recv(s, &said, 1, 0) == 1) answer = said == Tomado;
+        if (sent == message.size() && ::recv(s, &said, 1, 0) == 1) answer = said == Taken;
     }
     ::close(s);
     return answer;
@@ -127,9 +127,9 @@ SingleInstance::~SingleInstance() {
 bool SingleInstance::anotherRunning() {
     // No folder of the user's own: no lock can be made, and one window is
     // better than none.
-    const std::optional<std::string> folder = carpetaPropia();
+    const std::optional<std::string> folder = ownFolder();
     if (!folder) return false;
-    const std::string lockPath = *folder + "/" + NombreCerrojo;
+    const std::string lockPath = *folder + "/" + LockName;
     const int lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (lock < 0) return false;
     struct stat info {};
@@ -146,7 +146,7 @@ bool SingleInstance::anotherRunning() {
     }
     lock_ = lock;
     // Whatever socket is left there belongs to a holder that is gone.
-    const Direccion where(*folder);
+    const Address where(*folder);
     if (!where.valid) return false;
     ::unlink(where.address.sun_path);
     const int own = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -162,21 +162,21 @@ bool SingleInstance::anotherRunning() {
 }
 
 bool SingleInstance::handOver(const std::string& path) const {
-    if (path.empty() || path.size() > MaximoBytes || utf8::length(path) > MaximoCaracteres ||
+    if (path.empty() || path.size() > MaxBytes || utf8::length(path) > MaxCharacters ||
         path.find('\0') != std::string::npos)
         return false;
-    const std::optional<std::string> folder = carpetaPropia();
+    const std::optional<std::string> folder = ownFolder();
     if (!folder) return false;
-    const Direccion where(*folder);
+    const Address where(*folder);
     if (!where.valid) return false;
     const std::string message = path + '\0';
     // The holder may have taken the lock and not be listening yet, or may
     // have hung up on a call it had no time for: try again briefly.
-    const auto end = std::chrono::steady_clock::now() + PlazoEntrega;
+    const auto end = std::chrono::steady_clock::now() + HandOverDeadline;
     for (;;) {
-        if (const std::optional<bool> answer = entregar(where, message)) return *answer;
-        if (std::chrono::steady_clock::now() + PausaEntrega > end) return false;
-        std::this_thread::sleep_for(PausaEntrega);
+        if (const std::optional<bool> answer = tryHandOver(where, message)) return *answer;
+        if (std::chrono::steady_clock::now() + HandOverPause > end) return false;
+        std::this_thread::sleep_for(HandOverPause);
     }
 }
 
@@ -185,7 +185,7 @@ void SingleInstance::accept() {
     if (c < 0) return;
     // Only this user's own starts; past the bound a call is hung up on, and
     // a real start tries again.
-    if (!sameUser(c) || calls_.size() >= MaximoLlamadas) {
+    if (!sameUser(c) || calls_.size() >= MaxCalls) {
         ::close(c);
         return;
     }
@@ -196,7 +196,7 @@ void SingleInstance::accept() {
     connect(call->notifier.get(), &QSocketNotifier::activated, this, [this, raw] { read(raw); });
     call->deadline.setSingleShot(true);
     connect(&call->deadline, &QTimer::timeout, this, [this, raw] { drop(raw); });
-    call->deadline.start(PlazoLlamadaMs);
+    call->deadline.start(CallDeadlineMs);
     calls_.push_back(std::move(call));
 }
 
@@ -210,11 +210,11 @@ void SingleInstance::read(Call* call) {
         const std::size_t end = call->bytes.find('\0');
         if (end != std::string::npos) {
             const std::string path = call->bytes.substr(0, end);
-            const bool taken = !path.empty() && utf8::length(path) <= MaximoCaracteres && receive_ && receive_(path);
-            ::send(call->fd, taken ? &Tomado : &Rechazado, 1, MSG_NOSIGNAL);
+            const bool taken = !path.empty() && utf8::length(path) <= MaxCharacters && receive_ && receive_(path);
+            ::send(call->fd, taken ? &Taken : &Refused, 1, MSG_NOSIGNAL);
             break;
         }
-        if (call->bytes.size() > MaximoBytes) break; // no path is this long
+        if (call->bytes.size() > MaxBytes) break; // no path is this long
     }
     drop(call);
 }

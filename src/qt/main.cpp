@@ -1,7 +1,7 @@
 #include "base/Textos.h"
-#include "qt/Accesible.h"
+#include "qt/Accessibility.h"
 #include "qt/Artwork.h"
-#include "qt/Idioma.h"
+#include "qt/Language.h"
 #include "qt/MainWindow.h"
 #include "qt/QtDesktop.h"
 #include "window/Programa.h"
@@ -31,8 +31,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quelvar"));
     QApplication::setWindowIcon(quelvar::artwork::programIcon());
 
-    quelvar::hablarEspanol();
-    quelvar::instalarAccesibilidad();
+    quelvar::speakSpanish();
+    quelvar::installAccessibility();
 
     // What Qt has not taken of the command line, as the bytes it was given.
     quelvar::QtDesktop desktop(std::vector<std::string>(argv + 1, argv + argc));

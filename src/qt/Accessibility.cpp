@@ -1,4 +1,4 @@
-#include "qt/Accesible.h"
+#include "qt/Accessibility.h"
 
 #include "base/Textos.h"
 #include "qt/BoardView.h"
@@ -24,9 +24,9 @@ QString utf8(const char* s) { return QString::fromUtf8(s); }
 
 // One element a painted widget draws: a cell or a toolbar position. It has no
 // object of its own; its widget's interface owns it.
-class Elemento : public QAccessibleInterface, public QAccessibleActionInterface {
+class Element : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    explicit Elemento(QWidget* widget) : widget_(widget) {}
+    explicit Element(QWidget* widget) : widget_(widget) {}
 
     bool isValid() const override { return widget_ != nullptr; }
     QObject* object() const override { return nullptr; }
@@ -61,20 +61,20 @@ protected:
     QWidget* widget_;
 };
 
-class CeldaTablero : public Elemento {
+class BoardCell : public Element {
 public:
-    CeldaTablero(BoardView* board, int cell) : Elemento(board), board_(board), cell_(cell) {}
+    BoardCell(BoardView* board, int cell) : Element(board), board_(board), cell_(cell) {}
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
         return utf8(celdas::esEstrella(cell_) ? textos::AccEstrella : textos::AccNumero) +
                QString::fromStdString(board_->celda(cell_).Caption) + utf8(textos::AccApuesta) +
-               QString::number(board_->tablero()) + utf8(enApuesta() ? textos::AccSeleccionado : textos::AccLibre);
+               QString::number(board_->tablero()) + utf8(inBet() ? textos::AccSeleccionado : textos::AccLibre);
     }
     QAccessible::Role role() const override { return QAccessible::CheckBox; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.checkable = true;
-        s.checked = enApuesta();
+        s.checked = inBet();
         // The keyboard's focus cell is the focus assistive technology sees.
         s.focusable = true;
         s.focused = board_->hasFocus() && board_->focusCell() == cell_;
@@ -84,7 +84,7 @@ public:
 
 private:
     // The value in the bet, not the look of the moment.
-    bool enApuesta() const {
+    bool inBet() const {
         return board_->form().tableros().enApuesta(board_->tablero(), celdas::esEstrella(cell_), celdas::valor(cell_));
     }
     QRect localRect() const override { return board_->cellRect(cell_).toAlignedRect(); }
@@ -95,19 +95,19 @@ private:
     int cell_;
 };
 
-class CeldaTamano : public Elemento {
+class SizeCell : public Element {
 public:
-    CeldaTamano(SizeChooserView* sizes, int k) : Elemento(sizes), sizes_(sizes), k_(k) {}
+    SizeCell(SizeChooserView* sizes, int k) : Element(sizes), sizes_(sizes), k_(k) {}
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
         return utf8(textos::AccCantidad) + QString::number(k_) +
-               utf8(elegida() ? textos::AccElegida : textos::AccNoElegida);
+               utf8(chosen() ? textos::AccElegida : textos::AccNoElegida);
     }
     QAccessible::Role role() const override { return QAccessible::RadioButton; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.checkable = true;
-        s.checked = elegida();
+        s.checked = chosen();
         s.focusable = true;
         s.focused = sizes_->hasFocus() && sizes_->focusCell() == k_;
         s.disabled = shut();
@@ -116,7 +116,7 @@ public:
 
 private:
     // The size of the bet, not the look the blink gives the cell.
-    bool elegida() const { return sizes_->form().modulo().CantidadMultiple == k_; }
+    bool chosen() const { return sizes_->form().modulo().CantidadMultiple == k_; }
     QRect localRect() const override { return sizes_->cellRect(k_).toAlignedRect(); }
     std::function<void()> press() const override {
         return [sizes = sizes_, k = k_] { sizes->press(k); };
@@ -125,9 +125,9 @@ private:
     int k_;
 };
 
-class PosicionBarra : public Elemento {
+class ToolbarPosition : public Element {
 public:
-    PosicionBarra(ToolbarView* bar, int k) : Elemento(bar), bar_(bar), k_(k) {}
+    ToolbarPosition(ToolbarView* bar, int k) : Element(bar), bar_(bar), k_(k) {}
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? utf8(textos::EtiquetasBarra[k_ - 1]) : QString();
     }
@@ -148,16 +148,16 @@ private:
 };
 
 // A painted widget with its elements as children, made when first asked for.
-class Contenedor : public QAccessibleWidget {
+class Container : public QAccessibleWidget {
 public:
     // focus gives the child with the keyboard focus, or -1.
     template <typename Make>
-    Contenedor(
+    Container(
         QWidget* w, QAccessible::Role role, QString name, int count, Make make,
         std::function<int()> focus = [] { return -1; })
         : QAccessibleWidget(w, role), name_(std::move(name)), ids_(std::size_t(count), 0), focus_(std::move(focus)),
           make_(std::move(make)) {}
-    ~Contenedor() override {
+    ~Container() override {
         for (QAccessible::Id id : ids_)
             if (id) QAccessible::deleteAccessibleInterface(id);
     }
@@ -190,9 +190,9 @@ private:
     std::function<QAccessibleInterface*(int)> make_;
 };
 
-class Enlace : public QAccessibleWidget {
+class LinkLabel : public QAccessibleWidget {
 public:
-    explicit Enlace(ClickLabel* link) : QAccessibleWidget(link, QAccessible::Link), link_(link) {
+    explicit LinkLabel(ClickLabel* link) : QAccessibleWidget(link, QAccessible::Link), link_(link) {
         addControllingSignal(QStringLiteral("clicked()"));
     }
     QString text(QAccessible::Text t) const override {
@@ -214,27 +214,26 @@ private:
     ClickLabel* link_;
 };
 
-QAccessibleInterface* fabrica(const QString&, QObject* object) {
+QAccessibleInterface* factory(const QString&, QObject* object) {
     // A grid's focus child is its focus cell.
     const auto focus = [](CellGrid* grid) { return [grid] { return grid->focusCell() - grid->firstCell(); }; };
     if (auto* board = qobject_cast<BoardView*>(object))
-        return new Contenedor(
+        return new Container(
             board, QAccessible::Grouping, utf8(textos::AccTablero) + QString::number(board->tablero()), celdas::Total,
-            [board](int i) -> QAccessibleInterface* { return new CeldaTablero(board, i + 1); }, focus(board));
+            [board](int i) -> QAccessibleInterface* { return new BoardCell(board, i + 1); }, focus(board));
     if (auto* sizes = qobject_cast<SizeChooserView*>(object))
-        return new Contenedor(
+        return new Container(
             sizes, QAccessible::Grouping, utf8(textos::AccCantidades), MaximoMultiple - MinimoMultiple + 1,
-            [sizes](int i) -> QAccessibleInterface* { return new CeldaTamano(sizes, MinimoMultiple + i); },
-            focus(sizes));
+            [sizes](int i) -> QAccessibleInterface* { return new SizeCell(sizes, MinimoMultiple + i); }, focus(sizes));
     if (auto* bar = qobject_cast<ToolbarView*>(object))
-        return new Contenedor(bar, QAccessible::ToolBar, utf8(textos::AccBarra), layout::BarraBotones,
-                              [bar](int i) -> QAccessibleInterface* { return new PosicionBarra(bar, i + 1); });
-    if (auto* link = qobject_cast<ClickLabel*>(object)) return new Enlace(link);
+        return new Container(bar, QAccessible::ToolBar, utf8(textos::AccBarra), layout::BarraBotones,
+                             [bar](int i) -> QAccessibleInterface* { return new ToolbarPosition(bar, i + 1); });
+    if (auto* link = qobject_cast<ClickLabel*>(object)) return new LinkLabel(link);
     return nullptr;
 }
 
 } // namespace
 
-void instalarAccesibilidad() { QAccessible::installFactory(fabrica); }
+void installAccessibility() { QAccessible::installFactory(factory); }
 
 } // namespace quelvar

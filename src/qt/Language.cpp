@@ -1,4 +1,4 @@
-#include "qt/Idioma.h"
+#include "qt/Language.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -13,7 +13,7 @@ namespace {
 
 // Key names stay as written: searched before Qt's translation, it answers
 // only for them and leaves every other text to the translation.
-class NombresDeTeclas : public QTranslator {
+class KeyNames : public QTranslator {
 public:
     QString translate(const char* context, const char* sourceText, const char*, int) const override {
         if (context && std::strcmp(context, "QShortcut") == 0) return QString::fromUtf8(sourceText);
@@ -24,14 +24,14 @@ public:
 
 } // namespace
 
-void hablarEspanol() {
+void speakSpanish() {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     // Both live as long as the program.
-    static QTranslator qtEspanol;
-    static NombresDeTeclas teclas;
-    if (qtEspanol.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtEspanol);
-    QApplication::installTranslator(&teclas);
+    static QTranslator qtSpanish;
+    static KeyNames keyNames;
+    if (qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSpanish);
+    QApplication::installTranslator(&keyNames);
 }
 
 } // namespace quelvar

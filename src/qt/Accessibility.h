@@ -6,6 +6,6 @@ namespace quelvar {
 // size cell, the toolbar positions and the about box's links, with Spanish
 // names, roles, states and the press action, which runs what a click runs.
 // Call once, before the window is created.
-void instalarAccesibilidad();
+void installAccessibility();
 
 } // namespace quelvar
