@@ -35,5 +35,9 @@ void paintBottomBar(QPainter& p, QSize size);
 
 // Toolbar blue, also used by the tests to find the window's client area.
 constexpr QRgb BarBlue = 0x1d4a96;
+constexpr QRgb LightBlue = 0x3d6fc4;
+constexpr QRgb GroundBlue = 0xd3e0f4;
+constexpr QRgb Yellow = 0xffd84a;
+constexpr QRgb DarkYellow = 0xe0a800;
 
 } // namespace quelvar::artwork
