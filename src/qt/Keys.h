@@ -29,7 +29,6 @@ public:
         held_ = 0;
         return true;
     }
-    bool held() const { return held_ != 0; }
     // The focus went away: a release that comes later is not this press's.
     void forget() { held_ = 0; }
 
